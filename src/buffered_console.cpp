@@ -1,0 +1,44 @@
+#include "buffered_console.hpp"
+
+#include <cstring>
+
+BufferedConsole::BufferedConsole(Device& device)
+    : device_(device),
+      input_(std::make_unique_for_overwrite<char[]>(block_size)),
+      output_(std::make_unique_for_overwrite<char[]>(block_size)) {}
+
+void BufferedConsole::clear_screen() {
+    flush();
+    device_.clear_screen();
+}
+
+Token BufferedConsole::next_number() {
+    return reader_.next();
+}
+
+void BufferedConsole::write(std::string_view text) {
+    if (text.size() > block_size - output_used_) {
+        flush();
+        if (text.size() > block_size) {
+            device_.write(text);
+            return;
+        }
+    }
+    std::memcpy(output_.get() + output_used_, text.data(), text.size());
+    output_used_ += text.size();
+}
+
+void BufferedConsole::flush() {
+    if (output_used_ == 0) {
+        return;
+    }
+    // Emptied first: after a failed write nothing is left to write again.
+    const std::string_view pending(output_.get(), output_used_);
+    output_used_ = 0;
+    device_.write(pending);
+}
+
+std::span<const char> BufferedConsole::next_chunk() {
+    flush();
+    return {input_.get(), device_.read({input_.get(), block_size})};
+}

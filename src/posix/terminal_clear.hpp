@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The bytes that clear the terminal on fd, from its terminfo entry; empty
+// where fd is no terminal, its type is unknown, or it cannot be cleared.
+std::string terminal_clear_sequence(int fd);

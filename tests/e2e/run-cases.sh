@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Runs the program end to end on the cases in cases.txt, comparing stdout byte
+# for byte and the exit status, or runs the I/O failure cases.
+#
+#   run-cases.sh --locale LOCALE [--crlf] -- PROGRAM [ARGS...]
+#   run-cases.sh --io-failures -- PROGRAM [ARGS...]
+#
+# --crlf expects each line break as CR LF, as a Windows text stream writes it.
+set -u
+
+here=$(cd "$(dirname "$0")" && pwd)
+mode=cases locale=C crlf=0
+while [ $# -gt 0 ]; do
+    case $1 in
+        --locale) locale=$2; shift 2 ;;
+        --crlf) crlf=1; shift ;;
+        --io-failures) mode=io; shift ;;
+        --) shift; break ;;
+        *) echo "usage: $0 --locale LOCALE [--crlf] | --io-failures -- PROGRAM..." >&2; exit 2 ;;
+    esac
+done
+program=("$@")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0 passed=0
+
+# The texts as the program must write them: the code page 949 bytes, or their
+# UTF-8 under a UTF-8 locale. The prompt includes the line break after it.
+case $locale in
+    *UTF-8 | *utf8)
+        prompt='\n1부터 9까지 정수 입력/몇단 :(0은 종료)\n'
+        error='잘못 입력 하셨습니다' ;;
+    *)
+        prompt='\n1\xBA\xCE\xC5\xCD 9\xB1\xEE\xC1\xF6 \xC1\xA4\xBC\xF6 \xC0\xD4\xB7\xC2/\xB8\xEE\xB4\xDC :(0\xC0\xBA \xC1\xBE\xB7\xE1)\n'
+        error='\xC0\xDF\xB8\xF8 \xC0\xD4\xB7\xC2 \xC7\xCF\xBC\xCC\xBD\xC0\xB4\xCF\xB4\xD9' ;;
+esac
+
+# Writes the bytes that a string of answers stands for.
+expand() {
+    local answers=$1 i c m
+    for ((i = 0; i < ${#answers}; i++)); do
+        c=${answers:i:1}
+        case $c in
+            P) printf "$prompt" ;;
+            E) printf "$error" ;;
+            [1-9]) for m in 1 2 3 4 5 6 7 8 9; do printf '%d*%d=%2d\n' "$c" "$m" $((c * m)); done ;;
+        esac
+    done
+}
+
+to_crlf() { if [ "$crlf" = 1 ]; then sed 's/$/\r/' | head -c -1; else cat; fi; }
+
+fail() {
+    echo "FAIL $1: $2"
+    failures=$((failures + 1))
+}
+
+# check NAME EXPECTED-STATUS EXPECTED-STDOUT-FILE EXPECTED-STDERR: compares $work/out, $work/err, $status.
+check() {
+    local name=$1 want_status=$2 want_out=$3 want_err=$4
+    if [ "$status" != "$want_status" ]; then
+        fail "$name" "exit status $status, expected $want_status"
+    elif ! cmp -s "$want_out" "$work/out"; then
+        fail "$name" "output differs"
+        echo "  expected:"; od -An -c "$want_out" | head -8
+        echo "  actual:"; od -An -c "$work/out" | head -8
+    elif [ "$(tr -d '\r' <"$work/err")" != "$want_err" ]; then
+        fail "$name" "standard error: '$(cat "$work/err")', expected '$want_err'"
+    else
+        passed=$((passed + 1))
+    fi
+}
+
+trim() { local s=$1; s=${s#"${s%%[![:space:]]*}"}; printf '%s' "${s%"${s##*[![:space:]]}"}"; }
+
+run_cases() {
+    local name input answers args
+    while IFS='|' read -r name input answers args; do
+        name=$(trim "$name")
+        case $name in '' | '#'*) continue ;; esac
+        input=$(trim "$input") answers=$(trim "$answers") args=$(trim "${args:-}")
+        printf -- "$input" >"$work/in"
+        expand "$answers" | to_crlf >"$work/want"
+        # shellcheck disable=SC2086 # the arguments are meant to split
+        LC_ALL=$locale "${program[@]}" $args <"$work/in" >"$work/out" 2>"$work/err"
+        status=$?
+        check "$name" 0 "$work/want" ""
+    done <"$here/cases.txt"
+}
+
+# Failures of the standard streams: status 1 and one line on standard error.
+run_io_failures() {
+    printf '7\n0\n' >"$work/in"
+    : >"$work/empty"
+    expand P | to_crlf >"$work/prompt"
+
+    if [ -w /dev/full ]; then
+        LC_ALL=C "${program[@]}" <"$work/in" >/dev/full 2>"$work/err"
+        status=$? && : >"$work/out"
+        check stdout-full 1 "$work/empty" "times-table: write error: No space left on device"
+    fi
+
+    LC_ALL=C "${program[@]}" <"$work/in" 2>"$work/err" >&-
+    status=$? && : >"$work/out"
+    check stdout-closed 1 "$work/empty" "times-table: write error: Bad file descriptor"
+
+    LC_ALL=C "${program[@]}" </ >"$work/out" 2>"$work/err"
+    status=$?
+    check stdin-directory 1 "$work/prompt" "times-table: read error: Is a directory"
+
+    LC_ALL=C "${program[@]}" <&- >"$work/out" 2>"$work/err"
+    status=$?
+    check stdin-closed 1 "$work/prompt" "times-table: read error: Bad file descriptor"
+
+    # A reader that goes away must stop the program, whether SIGPIPE kills it
+    # or, ignored, turns into a failed write; endless input must not keep it.
+    LC_ALL=C timeout 10 bash -c '"$@" | head -c 100 >/dev/null; exit "${PIPESTATUS[0]}"' _ \
+        bash -c 'yes 7 | "$@"; exit "${PIPESTATUS[1]}"' _ "${program[@]}" 2>"$work/err"
+    status=$?
+    [ "$status" = 141 ] && passed=$((passed + 1)) || fail reader-gone "status $status, expected death by SIGPIPE (141)"
+
+    LC_ALL=C timeout 10 bash -c '"$@" | head -c 100 >/dev/null; exit "${PIPESTATUS[0]}"' _ \
+        bash -c 'trap "" PIPE; yes 7 2>/dev/null | "$@"; exit "${PIPESTATUS[1]}"' _ "${program[@]}" 2>"$work/err"
+    status=$? && : >"$work/out"
+    check reader-gone-sigpipe-ignored 1 "$work/empty" "times-table: write error: Broken pipe"
+}
+
+if [ "$mode" = io ]; then run_io_failures; else run_cases; fi
+echo "$passed passed, $failures failed"
+[ "$failures" = 0 ]

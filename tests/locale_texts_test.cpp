@@ -1,0 +1,34 @@
+#include "posix/locale_texts.hpp"
+
+#include <gtest/gtest.h>
+
+#include "texts.hpp"
+
+namespace {
+
+TEST(LocaleTexts, KeepTheBytesWhereTheyShowBestAsTheyAre) {
+    for (const char* codeset : {"CP949", "cp949", "UHC", "EUC-KR", "euckr", "EUC_KR", "ANSI_X3.4-1968",
+                                "ASCII", "US-ASCII", "ISO-8859-1", "ISO8859-15", "iso-8859-2"}) {
+        EXPECT_TRUE(keeps_cp949_bytes(codeset)) << codeset;
+    }
+    for (const char* codeset : {"UTF-8", "utf8", "GB18030", "EUC-JP", "KOI8-R"}) {
+        EXPECT_FALSE(keeps_cp949_bytes(codeset)) << codeset;
+    }
+}
+
+TEST(LocaleTexts, ConvertToReadableUtf8) {
+    EXPECT_EQ(convert_from_cp949(cp949::prompt, "UTF-8"), "\n1부터 9까지 정수 입력/몇단 :(0은 종료)");
+    EXPECT_EQ(convert_from_cp949(cp949::error, "UTF-8"), "잘못 입력 하셨습니다");
+}
+
+TEST(LocaleTexts, AreTheSameBytesInEucKr) {
+    EXPECT_EQ(convert_from_cp949(cp949::prompt, "EUC-KR"), std::string(cp949::prompt));
+    EXPECT_EQ(convert_from_cp949(cp949::error, "EUC-KR"), std::string(cp949::error));
+}
+
+TEST(LocaleTexts, GiveNothingWhereTheCodesetCannotHoldThem) {
+    EXPECT_EQ(convert_from_cp949(cp949::error, "KOI8-R"), std::nullopt);
+    EXPECT_EQ(convert_from_cp949(cp949::error, "NO-SUCH-CODESET"), std::nullopt);
+}
+
+}  // namespace
