@@ -1,0 +1,116 @@
+// Standard input and output through the C runtime's text-mode streams, and,
+// on a console that does not show code page 949, through WriteConsoleW.
+#include <windows.h>
+
+#include <io.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "../io_error.hpp"
+#include "../platform.hpp"
+
+namespace {
+
+constexpr UINT korean_code_page = 949;
+
+[[noreturn]] void fail_errno(const char* action) {
+    throw IoError(std::string(action) + ": " + std::strerror(errno));
+}
+
+[[noreturn]] void fail_last_error(const char* action) {
+    char reason[256] = "unknown error";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0,
+                   reason, sizeof reason, nullptr);
+    std::string message = std::string(action) + ": " + reason;
+    message.erase(message.find_last_not_of("\r\n .") + 1);
+    throw IoError(message);
+}
+
+class WindowsDevice final : public Device {
+public:
+    WindowsDevice() : output_(GetStdHandle(STD_OUTPUT_HANDLE)) {
+        DWORD mode = 0;
+        console_ = GetConsoleMode(output_, &mode) != 0;
+        wide_ = console_ && GetConsoleOutputCP() != korean_code_page;
+    }
+
+    // The runtime's text mode turns CR LF into LF and, on a console, takes
+    // Ctrl+Z as the end of input.
+    std::size_t read(std::span<char> into) override {
+        const int count =
+            _read(0, into.data(), static_cast<unsigned>(std::min<std::size_t>(into.size(), INT_MAX)));
+        if (count < 0) {
+            fail_errno("read error");
+        }
+        return static_cast<std::size_t>(count);
+    }
+
+    void write(std::string_view bytes) override {
+        if (wide_) {
+            write_wide(bytes);
+            return;
+        }
+        // Text mode writes each "\n" as CR LF; the bytes themselves go as they are.
+        while (!bytes.empty()) {
+            const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
+            const int count = _write(1, bytes.data(), chunk);
+            if (count < 0) {
+                fail_errno("write error");
+            }
+            bytes.remove_prefix(std::min(static_cast<std::size_t>(count), bytes.size()));
+        }
+    }
+
+    // The command interpreter's "cls" clears the console window. Redirected
+    // output is left alone: cls would put a form feed into the file.
+    void clear_screen() override {
+        if (console_) {
+            std::system("cls");
+        }
+    }
+
+private:
+    // The console shows another code page, so the code page 949 bytes are
+    // turned into UTF-16 and written as characters. Everything goes this way,
+    // tables too, so nothing overtakes anything else. The console gets whole
+    // texts only, never a character cut in two.
+    void write_wide(std::string_view bytes) {
+        const int length = static_cast<int>(bytes.size());
+        const int wide_length = MultiByteToWideChar(korean_code_page, 0, bytes.data(), length, nullptr, 0);
+        if (wide_length <= 0) {
+            fail_last_error("write error");
+        }
+        std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
+        MultiByteToWideChar(korean_code_page, 0, bytes.data(), length, wide.data(), wide_length);
+        std::wstring_view rest = wide;
+        while (!rest.empty()) {
+            DWORD written = 0;
+            if (WriteConsoleW(output_, rest.data(), static_cast<DWORD>(rest.size()), &written, nullptr) ==
+                0) {
+                fail_last_error("write error");
+            }
+            rest.remove_prefix(std::min<std::size_t>(written, rest.size()));
+        }
+    }
+
+    HANDLE output_;
+    bool console_ = false;
+    bool wide_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Device> open_standard_streams() {
+    return std::make_unique<WindowsDevice>();
+}
+
+// The bytes go out as they are, converted, where need be, on their way to
+// the console.
+Texts texts_for_output() {
+    return cp949_texts();
+}

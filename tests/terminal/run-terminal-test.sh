@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Drives the program in a real terminal (tmux) as a person would, and reads the
+# screen and the raw bytes the terminal received.
+#
+#   run-terminal-test.sh [--term TERM] [--windows] -- PROGRAM [ARGS...]
+#
+# With a TERM that can clear, the screen must be cleared once at start; with
+# TERM=dumb nothing is cleared and no escape byte is written. --windows is for
+# a program under Wine, whose console writes escapes of its own.
+set -u
+
+term=xterm windows=0 clears=1
+while [ $# -gt 0 ]; do
+    case $1 in
+        --term) term=$2; shift 2 ;;
+        --windows) windows=1; shift ;;
+        --) shift; break ;;
+        *) echo "usage: $0 [--term TERM] [--windows] -- PROGRAM..." >&2; exit 2 ;;
+    esac
+done
+
+case $term in '' | dumb | unknown) clears=0 ;; esac
+
+work=$(mktemp -d)
+server=times-table-test-$$
+tmux_() { tmux -L "$server" "$@"; }
+trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
+failures=0 passed=0
+
+{
+    printf '#!/bin/sh\nexec'
+    printf ' %q' "$@"
+    printf '\n'
+} >"$work/launch"
+chmod +x "$work/launch"
+
+prompt='1부터 9까지 정수 입력/몇단 :(0은 종료)'
+error='잘못 입력 하셨습니다'
+
+screen() { tmux_ capture-pane -p -J -t test; }  # the visible screen, not its history
+
+# Waits up to 20 seconds for text to be on screen.
+wait_for() {
+    local i
+    for ((i = 0; i < 200; i++)); do
+        screen | grep -qF -- "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+expect() {  # NAME CONDITION...
+    local name=$1
+    shift
+    if "$@"; then passed=$((passed + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+# A plain sh, so that nothing but the program writes escape sequences.
+tmux_ new-session -d -s test -x 100 -y 100 \
+    env -i PATH="$PATH" HOME="${HOME:-/root}" LC_ALL=C.UTF-8 TERM="$term" WINEDEBUG=-all PS1='$ ' sh
+tmux_ send-keys -t test 'stty susp undef; echo left-from-before' Enter
+wait_for left-from-before || { echo "FAIL the terminal did not start"; exit 1; }
+
+tmux_ pipe-pane -o -t test "cat >'$work/raw'"
+tmux_ send-keys -t test "'$work/launch'; echo \"status=\$?\"" Enter
+
+expect "the prompt is legible Korean" wait_for "$prompt"
+if [ "$clears" = 0 ]; then
+    expect "TERM=$term leaves the screen as it was" wait_for left-from-before
+else
+    expect "the screen is cleared at start" eval '! screen | grep -q left-from-before'
+fi
+
+tmux_ send-keys -t test 7 Enter
+expect "a table appears as soon as its number is typed" wait_for '7*9=63'
+
+tmux_ send-keys -t test '3 5' Enter
+expect "two numbers on a line give both tables" wait_for '5*9=45'
+expect "the tables come in input order" \
+    eval "screen | grep -E '^(3\*9=27|5\*1= 5)\$' | tr '\n' ' ' | grep -qx '3\*9=27 5\*1= 5 '"
+
+tmux_ send-keys -t test abc Enter
+expect "junk gets the legible error text" wait_for "$error"
+
+tmux_ send-keys -t test 0 Enter
+expect "0 ends the program with status 0" wait_for 'status=0'
+expect "the screen is cleared only once" eval '[ "$(screen | grep -cF -- "$prompt")" = 5 ]'
+
+tmux_ pipe-pane -t test
+if [ "$windows" = 0 ]; then
+    if [ "$clears" = 0 ]; then
+        expect "TERM=$term gets no escape byte" eval "! grep -q \$'\\e' '$work/raw'"
+    else
+        expect "one clear sequence is written" eval "[ \"\$(grep -o \$'\\e\\[2J' '$work/raw' | wc -l)\" = 1 ]"
+    fi
+fi
+
+if [ "$failures" != 0 ]; then
+    echo "--- screen:"
+    screen | grep -v '^$' | tail -40
+fi
+echo "$passed passed, $failures failed"
+[ "$failures" = 0 ]
