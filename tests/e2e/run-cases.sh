@@ -4,6 +4,7 @@
 #
 #   run-cases.sh [--windows] --locale LOCALE -- PROGRAM [ARGS...]
 #   run-cases.sh [--windows] --io-failures -- PROGRAM [ARGS...]
+#   run-cases.sh [--windows] --large-inputs -- PROGRAM [ARGS...]
 #
 # --windows expects each line break as CR LF, as a Windows text stream writes
 # it, takes the C runtime's own words for the reason of a failure, and leaves
@@ -17,6 +18,7 @@ while [ $# -gt 0 ]; do
         --locale) locale=$2; shift 2 ;;
         --windows) windows=1; shift ;;
         --io-failures) mode=io; shift ;;
+        --large-inputs) mode=large; shift ;;
         --) shift; break ;;
         *) echo "usage: $0 [--windows] --locale LOCALE | --io-failures -- PROGRAM..." >&2; exit 2 ;;
     esac
@@ -142,6 +144,67 @@ run_io_failures() {
     check reader-gone-sigpipe-ignored 1 "$work/empty" "times-table: write error: Broken pipe"
 }
 
-if [ "$mode" = io ]; then run_io_failures; else run_cases; fi
+# Runs the program on what the command $1 prints, into $work/out and $status;
+# with $2 = measure, its peak resident set size in KiB goes to $peak.
+run_on() {
+    if [ "${2:-}" = measure ]; then
+        "$1" | LC_ALL=C /usr/bin/time -f %M -o "$work/rss" "${program[@]}" >"$work/out" 2>"$work/err"
+        status=${PIPESTATUS[1]}
+        peak=$(tail -n 1 "$work/rss")
+    else
+        "$1" | LC_ALL=C "${program[@]}" >"$work/out" 2>"$work/err"
+        status=${PIPESTATUS[1]}
+    fi
+}
+
+huge=$((256 << 20))
+only_zero() { printf '0\n'; }
+huge_number() { head -c "$huge" /dev/zero | tr '\0' 9; printf '\n0\n'; }
+huge_word() { head -c "$huge" /dev/zero | tr '\0' x; printf '\n0\n'; }
+huge_zero() { head -c "$huge" /dev/zero | tr '\0' 0; printf '\n7\n'; }
+# The same bytes on every run, so that a failure can be repeated.
+noise() {
+    local i hex bytes=''
+    RANDOM=20261208
+    for ((i = 0; i < 4096; i++)); do
+        printf -v hex '\\x%02x' $((RANDOM % 256))
+        bytes+=$hex
+    done
+    printf "$bytes"
+}
+
+# Inputs far larger than memory would allow to keep: read in constant memory,
+# and answered as small ones are. Random bytes end cleanly.
+run_large_inputs() {
+    local measure='' base generator peak=0
+    [ "$windows" = 0 ] && [ -x /usr/bin/time ] && measure=measure
+    expand PEP | to_crlf >"$work/want-error"
+    expand P | to_crlf >"$work/want-end"
+    run_on only_zero "$measure"
+    base=$peak
+    for generator in huge_number huge_word huge_zero; do
+        run_on "$generator" "$measure"
+        if [ $((peak - base)) -gt 4096 ]; then
+            fail "$generator" "peak memory ${peak} KiB against ${base} KiB for a plain 0"
+        elif [ "$generator" = huge_zero ]; then
+            check "$generator" 0 "$work/want-end" ""
+        else
+            check "$generator" 0 "$work/want-error" ""
+        fi
+    done
+
+    run_on noise
+    if [ "$status" = 0 ] && [ ! -s "$work/err" ]; then
+        passed=$((passed + 1))
+    else
+        fail random-bytes "status $status, standard error '$(cat "$work/err")'"
+    fi
+}
+
+case $mode in
+    io) run_io_failures ;;
+    large) run_large_inputs ;;
+    *) run_cases ;;
+esac
 echo "$passed passed, $failures failed"
 [ "$failures" = 0 ]
