@@ -52,9 +52,8 @@ Token NumberReader::next() {
         return {Token::Kind::end};
     }
 
-    bool negative = false;
-    if (*pos_ == '+' || *pos_ == '-') {
-        negative = *pos_ == '-';
+    const bool negative = *pos_ == '-';
+    if (negative || *pos_ == '+') {
         ++pos_;
     }
     if (!has_byte() || !is_digit(*pos_)) {

@@ -1,6 +1,7 @@
 // The texts in the encoding of the user's locale.
 #include "locale_texts.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <clocale>
@@ -30,12 +31,7 @@ bool keeps_cp949_bytes(std::string_view codeset) {
     constexpr std::array<std::string_view, 8> unchanged = {
         "CP949", "UHC", "EUCKR", "ANSIX341968", "ASCII", "USASCII", "646", "",
     };
-    for (const std::string_view keep : unchanged) {
-        if (name == keep) {
-            return true;
-        }
-    }
-    return name.starts_with("ISO8859");
+    return std::ranges::find(unchanged, name) != unchanged.end() || name.starts_with("ISO8859");
 }
 
 std::optional<std::string> convert_from_cp949(std::string_view text, const char* codeset) {

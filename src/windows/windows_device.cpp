@@ -80,6 +80,9 @@ private:
     // tables too, so nothing overtakes anything else. The console gets whole
     // texts only, never a character cut in two.
     void write_wide(std::string_view bytes) {
+        if (bytes.empty()) {
+            return;
+        }
         const int length = static_cast<int>(bytes.size());
         const int wide_length = MultiByteToWideChar(korean_code_page, 0, bytes.data(), length, nullptr, 0);
         if (wide_length <= 0) {
