@@ -1,5 +1,6 @@
-// Standard input and output through the C runtime's text-mode streams, and,
-// on a console that does not show code page 949, through WriteConsoleW.
+// Standard input through the C runtime's text mode. Standard output through
+// it as well when redirected; a console gets the bytes as they are where it
+// shows code page 949, and UTF-16 through WriteConsoleW where it does not.
 #include <windows.h>
 
 #include <io.h>
@@ -35,8 +36,9 @@ class WindowsDevice final : public Device {
 public:
     WindowsDevice() : output_(GetStdHandle(STD_OUTPUT_HANDLE)) {
         DWORD mode = 0;
-        console_ = GetConsoleMode(output_, &mode) != 0;
-        wide_ = console_ && GetConsoleOutputCP() != korean_code_page;
+        if (GetConsoleMode(output_, &mode) != 0) {
+            target_ = GetConsoleOutputCP() == korean_code_page ? Target::console_bytes : Target::console_wide;
+        }
     }
 
     // The runtime's text mode turns CR LF into LF and, on a console, takes
@@ -51,11 +53,32 @@ public:
     }
 
     void write(std::string_view bytes) override {
-        if (wide_) {
-            write_wide(bytes);
-            return;
+        switch (target_) {
+            case Target::redirected:
+                write_text_mode(bytes);
+                break;
+            case Target::console_bytes:
+                write_console_bytes(bytes);
+                break;
+            case Target::console_wide:
+                write_console_wide(bytes);
+                break;
         }
-        // Text mode writes each "\n" as CR LF; the bytes themselves go as they are.
+    }
+
+    // The command interpreter's "cls" clears the console window. Redirected
+    // output is left alone: cls would put a form feed into the file.
+    void clear_screen() override {
+        if (target_ != Target::redirected) {
+            std::system("cls");
+        }
+    }
+
+private:
+    enum class Target { redirected, console_bytes, console_wide };
+
+    // Text mode writes each "\n" as CR LF; the bytes themselves go as they are.
+    static void write_text_mode(std::string_view bytes) {
         while (!bytes.empty()) {
             const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
             const int count = _write(1, bytes.data(), chunk);
@@ -66,20 +89,25 @@ public:
         }
     }
 
-    // The command interpreter's "cls" clears the console window. Redirected
-    // output is left alone: cls would put a form feed into the file.
-    void clear_screen() override {
-        if (console_) {
-            std::system("cls");
+    // Not through the C runtime: on a console it may re-encode the bytes from
+    // its own locale's code page (Wine's does), which garbles them. The
+    // console itself moves to a new line on "\n".
+    void write_console_bytes(std::string_view bytes) const {
+        while (!bytes.empty()) {
+            DWORD written = 0;
+            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), MAXDWORD));
+            if (WriteFile(output_, bytes.data(), chunk, &written, nullptr) == 0) {
+                fail_last_error("write error");
+            }
+            bytes.remove_prefix(std::min<std::size_t>(written, bytes.size()));
         }
     }
 
-private:
     // The console shows another code page, so the code page 949 bytes are
     // turned into UTF-16 and written as characters. Everything goes this way,
     // tables too, so nothing overtakes anything else. The console gets whole
     // texts only, never a character cut in two.
-    void write_wide(std::string_view bytes) {
+    void write_console_wide(std::string_view bytes) const {
         if (bytes.empty()) {
             return;
         }
@@ -102,8 +130,7 @@ private:
     }
 
     HANDLE output_;
-    bool console_ = false;
-    bool wide_ = false;
+    Target target_ = Target::redirected;
 };
 
 }  // namespace
