@@ -6,7 +6,8 @@
 #
 # With a TERM that can clear, the screen must be cleared once at start; with
 # TERM=dumb nothing is cleared and no escape byte is written. --windows is for
-# a program under Wine, whose console writes escapes of its own.
+# a program under Wine, whose console writes escapes of its own; there the
+# console's end-of-input key is tried as well.
 set -u
 
 term=xterm windows=0 clears=1
@@ -44,6 +45,15 @@ wait_for() {
     local i
     for ((i = 0; i < 200; i++)); do
         screen | grep -qF -- "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_gone() {
+    local i
+    for ((i = 0; i < 200; i++)); do
+        screen | grep -qF -- "$1" || return 0
         sleep 0.1
     done
     return 1
@@ -87,7 +97,16 @@ expect "0 ends the program with status 0" wait_for 'status=0'
 expect "the screen is cleared only once" eval '[ "$(screen | grep -cF -- "$prompt")" = 5 ]'
 
 tmux_ pipe-pane -t test
-if [ "$windows" = 0 ]; then
+if [ "$windows" = 1 ]; then
+    # A console's end of input: Ctrl+Z, then Enter (the terminal's own
+    # suspend key was turned off above).
+    tmux_ send-keys -t test clear Enter
+    expect "the screen is cleared for the next run" wait_for_gone 'status=0'
+    tmux_ send-keys -t test "'$work/launch'; echo \"status=\$?\"" Enter
+    wait_for "$prompt"
+    tmux_ send-keys -t test C-z Enter
+    expect "Ctrl+Z, Enter ends the program with status 0" wait_for 'status=0'
+else
     if [ "$clears" = 0 ]; then
         expect "TERM=$term gets no escape byte" eval "! grep -q \$'\\e' '$work/raw'"
     else
