@@ -89,12 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run_times_table(console, texts);
     console.flush();
 
-    if (device.output != expected.output || device.clears != 1 || !device.output_at_clear.empty()) {
+    if (device.output != expected.output || device.clears != 1 || device.written_at_clear != 0) {
         std::abort();
     }
     // Nothing past the closing 0 is waited for: the last read began no later
     // than the byte after it, which tells whether the number goes on.
-    const std::size_t reads = device.output_at_reads.size();
+    const std::size_t reads = device.written_at_reads.size();
     if (reads == 0 || std::min((reads - 1) * chunk, input.size()) > expected.consumed) {
         std::abort();
     }

@@ -50,7 +50,7 @@ TEST(BufferedConsole, FlushesBeforeEveryRead) {
     EXPECT_EQ(console.next_number(), (Token{Token::Kind::number, 2}));
     EXPECT_EQ(console.next_number(), Token{Token::Kind::end});
     const std::vector<std::string> at_reads = {"x", "x", "xy", "xy"};
-    EXPECT_EQ(device.output_at_reads, at_reads);
+    EXPECT_EQ(device.output_at_reads(), at_reads);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ public:
         : input_(std::move(input)), chunk_size_(chunk_size) {}
 
     std::size_t read(std::span<char> into) override {
-        output_at_reads.push_back(output);
+        written_at_reads.push_back(output.size());
         const std::size_t count = std::min({into.size(), chunk_size_, input_.size() - taken_});
         std::copy_n(input_.data() + taken_, count, into.data());
         taken_ += count;
@@ -28,12 +28,21 @@ public:
 
     void clear_screen() override {
         ++clears;
-        output_at_clear = output;
+        written_at_clear = output.size();
+    }
+
+    // What had been written when each read began.
+    std::vector<std::string> output_at_reads() const {
+        std::vector<std::string> prefixes;
+        for (const std::size_t size : written_at_reads) {
+            prefixes.push_back(output.substr(0, size));
+        }
+        return prefixes;
     }
 
     std::string output;
-    std::vector<std::string> output_at_reads;  // what had been written when each read began
-    std::string output_at_clear;
+    std::vector<std::size_t> written_at_reads;  // sizes only: a fuzzed run may read a byte at a time
+    std::size_t written_at_clear = 0;
     int writes = 0;
     int clears = 0;
 
