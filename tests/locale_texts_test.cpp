@@ -17,18 +17,18 @@ TEST(LocaleTexts, KeepTheBytesWhereTheyShowBestAsTheyAre) {
 }
 
 TEST(LocaleTexts, ConvertToReadableUtf8) {
-    EXPECT_EQ(convert_from_cp949(cp949::prompt, "UTF-8"), "\n1부터 9까지 정수 입력/몇단 :(0은 종료)");
-    EXPECT_EQ(convert_from_cp949(cp949::error, "UTF-8"), "잘못 입력 하셨습니다");
+    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::prompt), "\n1부터 9까지 정수 입력/몇단 :(0은 종료)");
+    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::error), "잘못 입력 하셨습니다");
 }
 
 TEST(LocaleTexts, AreTheSameBytesInEucKr) {
-    EXPECT_EQ(convert_from_cp949(cp949::prompt, "EUC-KR"), std::string(cp949::prompt));
-    EXPECT_EQ(convert_from_cp949(cp949::error, "EUC-KR"), std::string(cp949::error));
+    EXPECT_EQ(Cp949Converter("EUC-KR").convert(cp949::prompt), std::string(cp949::prompt));
+    EXPECT_EQ(Cp949Converter("EUC-KR").convert(cp949::error), std::string(cp949::error));
 }
 
 TEST(LocaleTexts, GiveNothingWhereTheCodesetCannotHoldThem) {
-    EXPECT_EQ(convert_from_cp949(cp949::error, "KOI8-R"), std::nullopt);
-    EXPECT_EQ(convert_from_cp949(cp949::error, "NO-SUCH-CODESET"), std::nullopt);
+    EXPECT_EQ(Cp949Converter("KOI8-R").convert(cp949::error), std::nullopt);
+    EXPECT_EQ(Cp949Converter("NO-SUCH-CODESET").convert(cp949::error), std::nullopt);
 }
 
 }  // namespace

@@ -6,12 +6,14 @@
 #include <cctype>
 #include <clocale>
 
-#include <iconv.h>
 #include <langinfo.h>
 
 #include "../platform.hpp"
 
 namespace {
+
+const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);   // iconv_open's failure value
+constexpr std::size_t failed = static_cast<std::size_t>(-1);  // iconv's
 
 // "EUC-KR", "euckr" and "EUC_KR" all name one codeset.
 std::string canonical(std::string_view codeset) {
@@ -34,9 +36,16 @@ bool keeps_cp949_bytes(std::string_view codeset) {
     return std::ranges::find(unchanged, name) != unchanged.end() || name.starts_with("ISO8859");
 }
 
-std::optional<std::string> convert_from_cp949(std::string_view text, const char* codeset) {
-    const iconv_t converter = iconv_open(codeset, "CP949");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+Cp949Converter::Cp949Converter(const char* codeset) : converter_(iconv_open(codeset, "CP949")) {}
+
+Cp949Converter::~Cp949Converter() {
+    if (converter_ != no_converter) {
+        iconv_close(converter_);
+    }
+}
+
+std::optional<std::string> Cp949Converter::convert(std::string_view text) {
+    if (converter_ == no_converter) {
         return std::nullopt;
     }
     // No character of the texts takes more than four bytes in any codeset.
@@ -45,10 +54,9 @@ std::optional<std::string> convert_from_cp949(std::string_view text, const char*
     std::size_t in_left = text.size();
     char* out = converted.data();
     std::size_t out_left = converted.size();
-    const bool complete = iconv(converter, &in, &in_left, &out, &out_left) != static_cast<std::size_t>(-1) &&
-                          iconv(converter, nullptr, nullptr, &out, &out_left) != static_cast<std::size_t>(-1);
-    iconv_close(converter);
-    if (!complete) {
+    iconv(converter_, nullptr, nullptr, nullptr, nullptr);  // from the initial shift state
+    if (iconv(converter_, &in, &in_left, &out, &out_left) == failed ||
+        iconv(converter_, nullptr, nullptr, &out, &out_left) == failed) {
         return std::nullopt;
     }
     converted.resize(converted.size() - out_left);
@@ -62,8 +70,9 @@ Texts texts_for_output() {
     if (keeps_cp949_bytes(codeset)) {
         return texts;
     }
-    auto prompt = convert_from_cp949(texts.prompt, codeset);
-    auto error = convert_from_cp949(texts.error, codeset);
+    Cp949Converter converter(codeset);
+    auto prompt = converter.convert(texts.prompt);
+    auto error = converter.convert(texts.error);
     if (prompt && error) {
         texts = {std::move(*prompt), std::move(*error)};
     }

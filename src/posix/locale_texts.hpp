@@ -4,11 +4,25 @@
 #include <string>
 #include <string_view>
 
+#include <iconv.h>
+
 // Whether a locale codeset shows the code page 949 texts best as they are:
 // the Korean codesets hold them already, and ASCII or the ISO 8859 sets
 // cannot show Hangul in any form.
 bool keeps_cp949_bytes(std::string_view codeset);
 
-// text re-encoded from code page 949 into codeset, or nothing where iconv
-// cannot do it.
-std::optional<std::string> convert_from_cp949(std::string_view text, const char* codeset);
+// Re-encodes code page 949 text into a locale codeset, through iconv.
+class Cp949Converter {
+public:
+    explicit Cp949Converter(const char* codeset);
+    ~Cp949Converter();
+    Cp949Converter(const Cp949Converter&) = delete;
+    Cp949Converter& operator=(const Cp949Converter&) = delete;
+
+    // text in the codeset, or nothing where iconv does not know the codeset
+    // or the codeset cannot hold the text.
+    std::optional<std::string> convert(std::string_view text);
+
+private:
+    iconv_t converter_;
+};
