@@ -5,10 +5,12 @@
 #include <array>
 #include <cctype>
 #include <clocale>
+#include <cstdlib>
 
 #include <langinfo.h>
 
 #include "../platform.hpp"
+#include "locale_codeset.hpp"
 
 namespace {
 
@@ -24,6 +26,11 @@ std::string canonical(std::string_view codeset) {
         }
     }
     return name;
+}
+
+std::string_view variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
 }
 
 }  // namespace
@@ -65,12 +72,16 @@ std::optional<std::string> Cp949Converter::convert(std::string_view text) {
 
 Texts texts_for_output() {
     Texts texts = cp949_texts();
-    std::setlocale(LC_CTYPE, "");
-    const char* codeset = nl_langinfo(CODESET);
+    std::optional<std::string_view> installed;
+    if (std::setlocale(LC_CTYPE, "") != nullptr) {
+        installed = nl_langinfo(CODESET);
+    }
+    const std::string codeset =
+        output_codeset({variable("LC_ALL"), variable("LC_CTYPE"), variable("LANG")}, installed);
     if (keeps_cp949_bytes(codeset)) {
         return texts;
     }
-    Cp949Converter converter(codeset);
+    Cp949Converter converter(codeset.c_str());
     auto prompt = converter.convert(texts.prompt);
     auto error = converter.convert(texts.error);
     if (prompt && error) {

@@ -3,24 +3,33 @@
 # for byte and the exit status, or runs the I/O failure cases.
 #
 #   run-cases.sh [--windows] --locale LOCALE -- PROGRAM [ARGS...]
+#   run-cases.sh --env 'NAME=VALUE...' --texts utf8|cp949 -- PROGRAM [ARGS...]
 #   run-cases.sh [--windows] --io-failures -- PROGRAM [ARGS...]
 #   run-cases.sh [--windows] --large-inputs -- PROGRAM [ARGS...]
 #
+# --locale runs the cases under LC_ALL=LOCALE. --env runs them with no locale
+# variable but those it names (none for ''), expecting the texts in the
+# encoding --texts names.
 # --windows expects each line break as CR LF, as a Windows text stream writes
 # it, takes the C runtime's own words for the reason of a failure, and leaves
 # out what only POSIX has (death by SIGPIPE).
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
-mode=cases locale=C windows=0
+mode=cases locale_env=(LC_ALL=C) texts=cp949 windows=0
 while [ $# -gt 0 ]; do
     case $1 in
-        --locale) locale=$2; shift 2 ;;
+        --locale)
+            locale_env=("LC_ALL=$2")
+            case $2 in *UTF-8 | *utf8) texts=utf8 ;; *) texts=cp949 ;; esac
+            shift 2 ;;
+        --env) read -r -a locale_env <<<"$2"; shift 2 ;;
+        --texts) texts=$2; shift 2 ;;
         --windows) windows=1; shift ;;
         --io-failures) mode=io; shift ;;
         --large-inputs) mode=large; shift ;;
         --) shift; break ;;
-        *) echo "usage: $0 [--windows] --locale LOCALE | --io-failures -- PROGRAM..." >&2; exit 2 ;;
+        *) echo "usage: $0 [--windows] --locale LOCALE | --env VARIABLES --texts ENCODING | --io-failures | --large-inputs -- PROGRAM..." >&2; exit 2 ;;
     esac
 done
 program=("$@")
@@ -29,9 +38,9 @@ trap 'rm -rf "$work"' EXIT
 failures=0 passed=0
 
 # The texts as the program must write them: the code page 949 bytes, or their
-# UTF-8 under a UTF-8 locale. The prompt includes the line break after it.
-case $locale in
-    *UTF-8 | *utf8)
+# UTF-8. The prompt includes the line break after it.
+case $texts in
+    utf8)
         prompt='\n1부터 9까지 정수 입력/몇단 :(0은 종료)\n'
         error='잘못 입력 하셨습니다' ;;
     *)
@@ -99,7 +108,8 @@ run_cases() {
         printf -- "$input" >"$work/in"
         expand "$answers" | to_crlf >"$work/want"
         # shellcheck disable=SC2086 # the arguments are meant to split
-        LC_ALL=$locale "${program[@]}" $args <"$work/in" >"$work/out" 2>"$work/err"
+        env -u LC_ALL -u LC_CTYPE -u LANG "${locale_env[@]}" "${program[@]}" $args \
+            <"$work/in" >"$work/out" 2>"$work/err"
         status=$?
         check "$name" 0 "$work/want" ""
     done <"$here/cases.txt"
