@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include <poll.h>
 #include <unistd.h>
 
 #include "../io_error.hpp"
@@ -15,6 +16,22 @@ namespace {
     throw IoError(std::string(action) + ": " + std::strerror(errno));
 }
 
+bool would_block(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK;  // the same value on most systems, not all
+}
+
+// Another process may have made the open file behind a standard stream
+// non-blocking. Its flags are shared with that process and so not ours to
+// change: the stream is waited for instead, without spinning.
+void wait_until_ready(int fd, short events, const char* action) {
+    pollfd stream{fd, events, 0};
+    while (::poll(&stream, 1, -1) < 0) {
+        if (errno != EINTR) {
+            fail(action);
+        }
+    }
+}
+
 class PosixDevice final : public Device {
 public:
     std::size_t read(std::span<char> into) override {
@@ -23,7 +40,9 @@ public:
             if (count >= 0) {
                 return static_cast<std::size_t>(count);
             }
-            if (errno != EINTR) {
+            if (would_block(errno)) {
+                wait_until_ready(STDIN_FILENO, POLLIN, "read error");
+            } else if (errno != EINTR) {
                 fail("read error");
             }
         }
@@ -34,6 +53,8 @@ public:
             const ssize_t count = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
             if (count >= 0) {
                 bytes.remove_prefix(static_cast<std::size_t>(count));
+            } else if (would_block(errno)) {
+                wait_until_ready(STDOUT_FILENO, POLLOUT, "write error");
             } else if (errno != EINTR) {
                 fail("write error");
             }
