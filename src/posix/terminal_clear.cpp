@@ -24,10 +24,19 @@ std::string terminal_clear_sequence(int fd) {
     if (isatty(fd) == 0 || setupterm(nullptr, fd, &status) != OK) {
         return sequence;
     }
+    // "clear" clears the screen; "E3", where the terminal has it, its
+    // scrollback too, as clear(1) and the Windows console's cls do.
+    const auto has = [](const char* capability) {
+        return capability != nullptr && capability != reinterpret_cast<char*>(-1);
+    };
     const char* clear = tigetstr("clear");
-    if (clear != nullptr && clear != reinterpret_cast<char*>(-1)) {
+    if (has(clear)) {
+        const char* scrollback = tigetstr("E3");
         gathered = &sequence;
         tputs(clear, lines > 0 ? lines : 1, gather);
+        if (has(scrollback)) {
+            tputs(scrollback, 1, gather);
+        }
         gathered = nullptr;
     }
     del_curterm(cur_term);

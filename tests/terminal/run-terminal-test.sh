@@ -4,8 +4,10 @@
 #
 #   run-terminal-test.sh [--term TERM] [--windows] -- PROGRAM [ARGS...]
 #
-# With a TERM that can clear, the screen must be cleared once at start; with
-# TERM=dumb nothing is cleared and no escape byte is written. --windows is for
+# With a TERM that can clear, the screen must be cleared once at start, and
+# where the terminal can clear its scrollback (terminfo's E3) that must hold
+# nothing from before either; with TERM=dumb nothing is cleared and no escape
+# byte is written. --windows is for
 # a program under Wine, whose console writes escapes of its own; there the
 # console's end-of-input key is tried as well.
 set -u
@@ -21,6 +23,10 @@ while [ $# -gt 0 ]; do
 done
 
 case $term in '' | dumb | unknown) clears=0 ;; esac
+# What clear(1) writes: the screen's clear sequence, then the scrollback's.
+clear_bytes=$(tput -T"$term" clear 2>/dev/null)
+clears_scrollback=0
+[ "$windows" = 0 ] && infocmp -x "$term" 2>/dev/null | grep -q '[[:space:]]E3=' && clears_scrollback=1
 
 work=$(mktemp -d)
 server=times-table-test-$$
@@ -39,6 +45,7 @@ prompt='1부터 9까지 정수 입력/몇단 :(0은 종료)'
 error='잘못 입력 하셨습니다'
 
 screen() { tmux_ capture-pane -p -J -t test; }  # the visible screen, not its history
+history_and_screen() { tmux_ capture-pane -p -J -S - -E - -t test; }
 
 # Waits up to 20 seconds for text to be on screen.
 wait_for() {
@@ -68,8 +75,9 @@ expect() {  # NAME CONDITION...
 # A plain sh, so that nothing but the program writes escape sequences.
 tmux_ new-session -d -s test -x 100 -y 100 \
     env -i PATH="$PATH" HOME="${HOME:-/root}" LC_ALL=C.UTF-8 TERM="$term" WINEDEBUG=-all PS1='$ ' sh
-tmux_ send-keys -t test 'stty susp undef; echo left-from-before' Enter
-wait_for left-from-before || { echo "FAIL the terminal did not start"; exit 1; }
+# More than a screenful, so that some of it has scrolled into the history.
+tmux_ send-keys -t test 'stty susp undef; i=0; while [ $i -lt 150 ]; do i=$((i+1)); echo left-from-before $i; done' Enter
+wait_for 'left-from-before 150' || { echo "FAIL the terminal did not start"; exit 1; }
 
 tmux_ pipe-pane -o -t test "cat >'$work/raw'"
 tmux_ send-keys -t test "'$work/launch'; echo \"status=\$?\"" Enter
@@ -79,6 +87,9 @@ if [ "$clears" = 0 ]; then
     expect "TERM=$term leaves the screen as it was" wait_for left-from-before
 else
     expect "the screen is cleared at start" eval '! screen | grep -q left-from-before'
+fi
+if [ "$clears_scrollback" = 1 ]; then
+    expect "TERM=$term: the scrollback holds nothing from before" eval '! history_and_screen | grep -q left-from-before'
 fi
 
 tmux_ send-keys -t test 7 Enter
@@ -110,7 +121,8 @@ else
     if [ "$clears" = 0 ]; then
         expect "TERM=$term gets no escape byte" eval "! grep -q \$'\\e' '$work/raw'"
     else
-        expect "one clear sequence is written" eval "[ \"\$(grep -o \$'\\e\\[2J' '$work/raw' | wc -l)\" = 1 ]"
+        expect "TERM=$term: its clear sequence is written once" \
+            eval '[ "$(grep -o -F -- "$clear_bytes" "$work/raw" | wc -l)" = 1 ]'
     fi
 fi
 
