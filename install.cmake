@@ -9,7 +9,27 @@ if(WIN32)
 else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES doc/times-table.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  # Manual pages and the changelog go gzipped, as Debian wants them: -9, and
+  # -n so that no file name or time stamp makes two builds differ.
+  find_program(GZIP gzip REQUIRED)
+  set(gzipped)
+  foreach(file doc/times-table.1 doc/ko/times-table.1 packaging/debian/changelog)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    get_filename_component(output_dir ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output} COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+                       COMMAND sh -c "\"$0\" -9n <\"$1\" >\"$2\"" ${GZIP} ${PROJECT_SOURCE_DIR}/${file} ${output}
+                       DEPENDS ${file} VERBATIM)
+    list(APPEND gzipped ${output})
+  endforeach()
+  add_custom_target(times-table-docs ALL DEPENDS ${gzipped})
+
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/times-table.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # man shows this one under a Korean locale.
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/ko/times-table.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ko/man1)
+  # The licence travels as Debian's machine-readable copyright file.
+  install(FILES packaging/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
   set(CPACK_GENERATOR DEB)
 endif()
 
@@ -22,6 +42,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "and it prints that number's multiplication table, then asks again;\n"
        "0 ends it. Its texts are Korean, in the encoding of the user's locale.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

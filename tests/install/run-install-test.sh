@@ -26,33 +26,87 @@ runs() {
     out=$(printf '7\n0\n' | LC_ALL=C "$@" | tr -d '\r') && [[ $out == *$'\n7*9=63\n'* ]]
 }
 
-# Checked with whichever of groff and man-db are installed.
+# The English page, checked with whichever of groff and man-db are installed.
+# It is set for any terminal, so even groff's default device must not warn.
 man_page_is_clean() {
     if command -v groff >/dev/null; then
-        [ -z "$(groff -k -ww -z -man "$1" 2>&1)" ] || return 1
+        [ -z "$(zcat -f "$1" | groff -k -ww -z -man 2>&1)" ] || return 1
     fi
     if command -v man >/dev/null; then
         [ -z "$(MANWIDTH=80 man -l "$1" 2>&1 >/dev/null)" ] && [ -n "$(MANWIDTH=80 man -l "$1" 2>/dev/null)" ]
     fi
 }
 
+# The Korean page needs a UTF-8 device: groff's default one has no Hangul.
+korean_page_is_clean() {
+    if command -v groff >/dev/null; then
+        [ -z "$(zcat -f "$1" | groff -Tutf8 -k -ww -z -man 2>&1)" ] || return 1
+    fi
+    if command -v man >/dev/null; then
+        local page
+        page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1" 2>"$work/man-err") &&
+            [ ! -s "$work/man-err" ] && [[ $page == *'1부터 9까지 정수 입력/몇단 :(0은 종료)'* ]]
+    fi
+}
+
+# The files a prefix (or the package's root) must hold, and nothing else.
+installed_files=(
+    bin/times-table
+    share/doc/times-table/changelog.gz
+    share/doc/times-table/copyright
+    share/man/ko/man1/times-table.1.gz
+    share/man/man1/times-table.1.gz
+)
+holds_exactly_the_files() {
+    [ "$(cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$(printf '%s\n' "${installed_files[@]}")" ]
+}
+
+# Each page is found where man looks for it, the Korean one for Korean.
+man_finds_the_pages() {
+    command -v man >/dev/null || return 0
+    [ "$(MANPATH="$1/share/man" man -w times-table)" = "$1/share/man/man1/times-table.1.gz" ] &&
+        [ "$(MANPATH="$1/share/man" man -L ko -w times-table)" = "$1/share/man/ko/man1/times-table.1.gz" ]
+}
+
+# lintian, where it is installed (it must be under CI): no error, no warning.
+lintian_is_content() {
+    if ! command -v lintian >/dev/null; then
+        [ "${CI:-}" != true ] || { echo "lintian is not installed"; return 1; }
+        echo "lintian is not installed: the package is not linted"
+        return 0
+    fi
+    local report status
+    report=$(lintian --fail-on error,warning "$1" 2>&1)
+    status=$?
+    if [ "$status" != 0 ] || grep -q '^[EW]:' <<<"$report"; then
+        echo "$report"
+        return 1
+    fi
+}
+
 case $what in
     install)
         "$tool" --install "$build" --prefix "$work/prefix" >/dev/null
+        expect "the program, its pages, copyright and changelog are installed" holds_exactly_the_files "$work/prefix"
         expect "bin/times-table is installed and runs" runs "$work/prefix/bin/times-table"
-        expect "the manual page is installed" test -f "$work/prefix/share/man/man1/times-table.1"
-        expect "the manual page renders without warnings" man_page_is_clean "$work/prefix/share/man/man1/times-table.1"
+        expect "the manual page renders without warnings" man_page_is_clean "$work/prefix/share/man/man1/times-table.1.gz"
+        expect "the Korean manual page renders without warnings" \
+            korean_page_is_clean "$work/prefix/share/man/ko/man1/times-table.1.gz"
+        expect "man finds each page for its language" man_finds_the_pages "$work/prefix"
         ;;
     deb)
         (cd "$build" && "$tool" -G DEB -B "$work/out" >/dev/null)
         deb=$(ls "$work"/out/times-table_*.deb)
-        dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/contents"
-        expect "the package holds the program" grep -qx './usr/bin/times-table' "$work/contents"
-        expect "the package holds the manual page" grep -qx './usr/share/man/man1/times-table.1' "$work/contents"
-        expect "the package depends on libc6 alone" eval '[[ $(dpkg-deb -f "$deb" Depends) == "libc6 ("*")" ]]'
-        expect "the package has its section" eval '[ "$(dpkg-deb -f "$deb" Section)" = education ]'
         dpkg-deb -x "$deb" "$work/root"
+        expect "the package holds the program, its pages, copyright and changelog" \
+            holds_exactly_the_files "$work/root/usr"
+        expect "the program is stripped" eval '[[ $(file -b "$work/root/usr/bin/times-table") == *", stripped"* ]]'
+        expect "the package's dependencies are computed: glibc and terminfo" \
+            eval '[[ $(dpkg-deb -f "$deb" Depends) =~ ^libc6\ \(.*\),\ libtinfo6\ \(.*\)$ ]]'
+        expect "the package has its section" eval '[ "$(dpkg-deb -f "$deb" Section)" = education ]'
+        expect "lintian finds no error and no warning" lintian_is_content "$deb"
         expect "the packaged program runs" runs "$work/root/usr/bin/times-table"
+        expect "the packaged Korean page renders" korean_page_is_clean "$work/root/usr/share/man/ko/man1/times-table.1.gz"
         ;;
     zip)
         (cd "$build" && "$tool" -G ZIP -B "$work/out" >/dev/null)
