@@ -1,9 +1,9 @@
 # Where the program goes when installed, and the packages made of it: a Debian
 # package on Linux, a zip on Windows (cpack in the build folder).
 if(WIN32)
-  # A zip to unpack and run: the program and its README side by side.
+  # A zip to unpack and run: the program, its READMEs and its licence side by side.
   install(TARGETS times-table RUNTIME DESTINATION .)
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md README.ko.md LICENSE DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()

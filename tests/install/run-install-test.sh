@@ -5,7 +5,8 @@
 #   run-install-test.sh install BUILD-DIR CMAKE      cmake --install, then the installed program
 #   run-install-test.sh deb BUILD-DIR CPACK          the .deb's contents and metadata, then its program
 #   run-install-test.sh zip BUILD-DIR CPACK [EMULATOR...]
-#                                                    the Windows zip's contents, then its .exe
+#                                                    the Windows zip's contents, its .exe's
+#                                                    resources (WINDRES, OBJDUMP), then the .exe
 set -u
 what=$1 build=$2 tool=$3
 shift 3
@@ -111,11 +112,23 @@ case $what in
     zip)
         (cd "$build" && "$tool" -G ZIP -B "$work/out" >/dev/null)
         zip=$(ls "$work"/out/times-table-*-win64.zip)
+        version=${zip##*/times-table-} version=${version%-win64.zip}
         mkdir "$work/unpacked" && (cd "$work/unpacked" && cmake -E tar xf "$zip")
         top=$(ls "$work/unpacked")
-        expect "the zip holds the program" test -f "$work/unpacked/$top/times-table.exe"
-        expect "the zip holds the README" test -f "$work/unpacked/$top/README.md"
-        expect "the zipped program runs" runs "${emulator[@]}" "$work/unpacked/$top/times-table.exe"
+        exe=$work/unpacked/$top/times-table.exe
+        expect "the zip holds the program, both READMEs and the licence" \
+            eval '[ "$(cd "$work/unpacked/$top" && ls | LC_ALL=C sort | tr "\n" " ")" = "LICENSE README.ko.md README.md times-table.exe " ]'
+        expect "the program is stripped" eval '"$OBJDUMP" -t "$exe" | grep -qx "no symbols"'
+        # The resources, as the resource compiler reads them back.
+        "$WINDRES" -i "$exe" -O rc >"$work/resources.rc" 2>&1
+        for value in "ProductName\", \"times-table\"" "FileVersion\", \"$version\"" "ProductVersion\", \"$version\"" \
+            "OriginalFilename\", \"times-table.exe\"" 'LegalCopyright", L"Copyright \251 2026 times-table developers. MIT License.'; do
+            expect "the version resource gives $value" grep -qF -- "$value" "$work/resources.rc"
+        done
+        expect "the version resource is in Korean and English" grep -qF 'VALUE "Translation", 0x412, 1200, 0x409, 1200' "$work/resources.rc"
+        expect "the manifest runs the program as its invoker" grep -qF 'level=""asInvoker""' "$work/resources.rc"
+        expect "the manifest declares Windows 7 to 11" eval '[ "$(grep -c "<supportedOS Id=" "$work/resources.rc")" = 4 ]'
+        expect "the zipped program runs" runs "${emulator[@]}" "$exe"
         ;;
 esac
 echo "$passed passed, $failures failed"
