@@ -9,7 +9,7 @@ namespace {
 
 struct Case {
     LocaleVariables variables;
-    std::optional<std::string_view> installed;  // what setlocale found, if anything
+    std::optional<std::string> installed;  // what setlocale found, if anything
     std::string_view expected;
 };
 
@@ -41,9 +41,38 @@ TEST(LocaleCodeset, FollowsWhatTheUserMeant) {
         {{"", "", "de_DE@euro"}, std::nullopt, "UTF-8"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(output_codeset(c.variables, c.installed), c.expected)
+        EXPECT_EQ(output_codeset(c.variables, [&] { return c.installed; }), c.expected)
             << "LC_ALL=" << c.variables.lc_all << " LC_CTYPE=" << c.variables.lc_ctype
             << " LANG=" << c.variables.lang << " installed=" << c.installed.value_or("(none)");
+    }
+}
+
+// Loading a locale reads it from disk: only a name that does not say its
+// codeset is looked up.
+TEST(LocaleCodeset, LoadsTheLocaleOnlyWhereTheNameSaysNoCodeset) {
+    struct Lookup {
+        LocaleVariables variables;
+        bool looked_up;
+        std::string_view expected;
+    };
+    const Lookup cases[] = {
+        {{"", "", ""}, false, "UTF-8"},
+        {{"C", "", "ko_KR"}, false, "ASCII"},
+        {{"", "", "ko_KR.UTF-8"}, false, "UTF-8"},
+        {{"", "UTF-8", "ko_KR"}, false, "UTF-8"},
+        {{"", "", "ko_KR.eucKR"}, false, "eucKR"},
+        {{"", "", "ko_KR"}, true, "EUC-KR"},
+        {{"", "", "ko"}, true, "EUC-KR"},
+        {{"", "korean", ""}, true, "EUC-KR"},  // an alias in locale.alias
+    };
+    for (const Lookup& c : cases) {
+        bool looked_up = false;
+        const std::string codeset = output_codeset(c.variables, [&] {
+            looked_up = true;
+            return std::optional<std::string>("EUC-KR");
+        });
+        EXPECT_EQ(looked_up, c.looked_up) << c.variables.lc_ctype << c.variables.lang;
+        EXPECT_EQ(codeset, c.expected) << c.variables.lc_ctype << c.variables.lang;
     }
 }
 

@@ -21,6 +21,18 @@ TEST(LocaleTexts, ConvertToReadableUtf8) {
     EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::error), "잘못 입력 하셨습니다");
 }
 
+// The built-in UTF-8 texts can never drift from the code page 949 ones.
+TEST(LocaleTexts, BuiltInUtf8IsWhatIconvMakesOfThem) {
+    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::prompt), std::string(utf8::prompt));
+    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::error), std::string(utf8::error));
+    for (const char* codeset : {"UTF-8", "utf8", "utf-8", "UTF8"}) {
+        EXPECT_TRUE(is_utf8(codeset)) << codeset;
+    }
+    for (const char* codeset : {"UTF-16", "CP949", "", "UTF"}) {
+        EXPECT_FALSE(is_utf8(codeset)) << codeset;
+    }
+}
+
 TEST(LocaleTexts, AreTheSameBytesInEucKr) {
     EXPECT_EQ(Cp949Converter("EUC-KR").convert(cp949::prompt), std::string(cp949::prompt));
     EXPECT_EQ(Cp949Converter("EUC-KR").convert(cp949::error), std::string(cp949::error));

@@ -70,14 +70,25 @@ std::optional<std::string> Cp949Converter::convert(std::string_view text) {
     return converted;
 }
 
+bool is_utf8(std::string_view codeset) {
+    return canonical(codeset) == "UTF8";
+}
+
 Texts texts_for_output() {
-    Texts texts = cp949_texts();
-    std::optional<std::string_view> installed;
-    if (std::setlocale(LC_CTYPE, "") != nullptr) {
-        installed = nl_langinfo(CODESET);
-    }
+    const auto installed_codeset = []() -> std::optional<std::string> {
+        if (std::setlocale(LC_CTYPE, "") == nullptr) {
+            return std::nullopt;
+        }
+        return nl_langinfo(CODESET);
+    };
     const std::string codeset =
-        output_codeset({variable("LC_ALL"), variable("LC_CTYPE"), variable("LANG")}, installed);
+        output_codeset({variable("LC_ALL"), variable("LC_CTYPE"), variable("LANG")}, installed_codeset);
+    // The common case: the texts' UTF-8 form is built in, so no converter
+    // module has to be found and loaded, nor be there at all.
+    if (is_utf8(codeset)) {
+        return utf8_texts();
+    }
+    Texts texts = cp949_texts();
     if (keeps_cp949_bytes(codeset)) {
         return texts;
     }

@@ -11,6 +11,9 @@
 // cannot show Hangul in any form.
 bool keeps_cp949_bytes(std::string_view codeset);
 
+// Whether a locale codeset names UTF-8 ("UTF-8", "utf8").
+bool is_utf8(std::string_view codeset);
+
 // Re-encodes code page 949 text into a locale codeset, through iconv.
 class Cp949Converter {
 public:
