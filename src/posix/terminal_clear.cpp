@@ -2,6 +2,9 @@
 // ...) as a macro, which must not reach the rest of the program.
 #include "terminal_clear.hpp"
 
+#include <cstdlib>
+#include <string_view>
+
 #include <curses.h>
 #include <term.h>
 #include <unistd.h>
@@ -16,12 +19,33 @@ int gather(int byte) {
     return byte;
 }
 
+// Cursor home, erase the display, erase the scrollback: ECMA-48's sequences,
+// which every terminal in use today understands, and what their own entries
+// hold for "clear" and "E3".
+constexpr std::string_view ecma48_clear = "\x1b[H\x1b[2J\x1b[3J";
+
+// Where a terminal's entry is missing (new terminals such as kitty, ghostty
+// or alacritty name entries a plain install lacks, and ssh or a container
+// rarely has them), its name still says a terminal is there. Only "dumb",
+// and "unknown" which stands for no name, say it cannot clear.
+bool clears_without_entry(std::string_view term) {
+    return term != "dumb" && term != "unknown";
+}
+
 }  // namespace
 
 std::string terminal_clear_sequence(int fd) {
     std::string sequence;
+    const char* term = std::getenv("TERM");
+    if (isatty(fd) == 0 || term == nullptr || *term == '\0') {
+        return sequence;
+    }
     int status = 0;
-    if (isatty(fd) == 0 || setupterm(nullptr, fd, &status) != OK) {
+    if (setupterm(term, fd, &status) != OK) {
+        // 0: no entry for the name, -1: no terminfo database; 1 is a hardcopy terminal.
+        if (status != 1 && clears_without_entry(term)) {
+            sequence = ecma48_clear;
+        }
         return sequence;
     }
     // "clear" clears the screen; "E3", where the terminal has it, its

@@ -5,9 +5,10 @@
 #   run-terminal-test.sh [--term TERM] [--windows] -- PROGRAM [ARGS...]
 #
 # With a TERM that can clear, the screen must be cleared once at start, and
-# where the terminal can clear its scrollback (terminfo's E3) that must hold
-# nothing from before either; with TERM=dumb nothing is cleared and no escape
-# byte is written. --windows is for
+# where the terminal can clear its scrollback (terminfo's E3, or a terminal
+# with no entry here, cleared by ECMA-48 sequences) that must hold nothing
+# from before either; with TERM=dumb or unknown nothing is cleared and no
+# escape byte is written. --windows is for
 # a program under Wine, whose console writes escapes of its own; there the
 # console's end-of-input key is tried as well.
 set -u
@@ -27,6 +28,11 @@ case $term in '' | dumb | unknown) clears=0 ;; esac
 clear_bytes=$(tput -T"$term" clear 2>/dev/null)
 clears_scrollback=0
 [ "$windows" = 0 ] && infocmp -x "$term" 2>/dev/null | grep -q '[[:space:]]E3=' && clears_scrollback=1
+if [ "$windows" = 0 ] && [ "$clears" = 1 ] && ! infocmp "$term" >/dev/null 2>&1; then
+    # No entry for this terminal here: ECMA-48's home, erase display, erase scrollback.
+    echo "no terminfo entry for $term: expecting the ECMA-48 clear"
+    clear_bytes=$'\e[H\e[2J\e[3J' clears_scrollback=1
+fi
 
 work=$(mktemp -d)
 server=times-table-test-$$
