@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -66,12 +65,26 @@ public:
         }
     }
 
-    // The command interpreter's "cls" clears the console window. Redirected
-    // output is left alone: cls would put a form feed into the file.
+    // What cls does, done in this process: every cell of the screen buffer,
+    // scrollback included, becomes a blank in the current colours, and the
+    // cursor goes to the top left. Starting cmd.exe for it would cost a
+    // second process, and group policy may forbid cmd.exe. The console API
+    // works alike on every Windows the manifest names; virtual terminal
+    // sequences would need a console mode that Windows 7 and 8.1 refuse, and
+    // so this same code as their fall-back. Redirected output is left alone:
+    // cls would put a form feed into the file.
     void clear_screen() override {
-        if (target_ != Target::redirected) {
-            std::system("cls");
+        CONSOLE_SCREEN_BUFFER_INFO screen{};
+        if (target_ == Target::redirected || GetConsoleScreenBufferInfo(output_, &screen) == 0) {
+            return;
         }
+        const auto cells = static_cast<DWORD>(screen.dwSize.X) * static_cast<DWORD>(screen.dwSize.Y);
+        const COORD top_left{0, 0};
+        DWORD written = 0;
+        // As with cls, a failure leaves the screen as it was and the program goes on.
+        FillConsoleOutputCharacterW(output_, L' ', cells, top_left, &written);
+        FillConsoleOutputAttribute(output_, screen.wAttributes, cells, top_left, &written);
+        SetConsoleCursorPosition(output_, top_left);
     }
 
 private:
