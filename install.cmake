@@ -1,9 +1,10 @@
 # Where the program goes when installed, and the packages made of it: a Debian
 # package on Linux, a zip on Windows (cpack in the build folder).
 if(WIN32)
-  # A zip to unpack and run: the program, its READMEs and its licence side by side.
+  # A zip to unpack and run: the program, its READMEs, its licence and the
+  # notices of the runtime libraries linked into it, side by side.
   install(TARGETS times-table RUNTIME DESTINATION .)
-  install(FILES README.md README.ko.md LICENSE DESTINATION .)
+  install(FILES README.md README.ko.md LICENSE packaging/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
   set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/sorted-zip.cmake)
@@ -52,5 +53,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(CMAKE_CROSSCOMPILING AND NOT WIN32)
+  # cpack would name the build machine's architecture; the package is the target's.
+  set(debian_architectures aarch64 arm64 x86_64 amd64)
+  list(FIND debian_architectures ${CMAKE_SYSTEM_PROCESSOR} at)
+  if(at GREATER_EQUAL 0)
+    math(EXPR at "${at} + 1")
+    list(GET debian_architectures ${at} CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+  endif()
+endif()
 
 include(CPack)

@@ -87,7 +87,7 @@ stderr_is() {
 check() {
     local name=$1 want_status=$2 want_out=$3 want_err=$4
     if [ "$status" != "$want_status" ]; then
-        fail "$name" "exit status $status, expected $want_status"
+        fail "$name" "exit status $status, expected $want_status; standard error '$(cat "$work/err")'"
     elif ! cmp -s "$want_out" "$work/out"; then
         fail "$name" "output differs"
         echo "  expected:"; od -An -c "$want_out" | head -8

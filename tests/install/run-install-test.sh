@@ -2,11 +2,16 @@
 # Installs or packages a configured build into a temporary folder and runs
 # what came out of it.
 #
-#   run-install-test.sh install BUILD-DIR CMAKE      cmake --install, then the installed program
-#   run-install-test.sh deb BUILD-DIR CPACK          the .deb's contents and metadata, then its program
+#   run-install-test.sh install BUILD-DIR CMAKE [EMULATOR...]
+#                                                    cmake --install, then the installed program
+#   run-install-test.sh deb BUILD-DIR CPACK [EMULATOR...]
+#                                                    the .deb's contents and metadata, then its program
 #   run-install-test.sh zip BUILD-DIR CPACK [EMULATOR...]
 #                                                    the Windows zip's contents, its .exe's
 #                                                    resources (WINDRES, OBJDUMP), then the .exe
+#
+# EMULATOR runs a program built for another machine (qemu-user, Wine).
+# The program of an optimised build must also pass hardening-check.
 set -u
 what=$1 build=$2 tool=$3
 shift 3
@@ -69,6 +74,32 @@ man_finds_the_pages() {
         [ "$(MANPATH="$1/share/man" man -L ko -w times-table)" = "$1/share/man/ko/man1/times-table.1.gz" ]
 }
 
+# Debian's name for the machine an ELF file is built for.
+debian_architecture() {
+    case $(file -b "$1") in
+        *x86-64*) echo amd64 ;;
+        *aarch64*) echo arm64 ;;
+        *) echo unknown ;;
+    esac
+}
+
+# hardening-check, for an optimised build (debug builds are not fortified):
+# PIE, stack protector, fortify, read-only relocations, immediate binding.
+# Control-flow protection is not asked: the static C++ runtime has no such
+# marking, so the linker drops it.
+is_hardened() {
+    if ! grep -Eq '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$build/CMakeCache.txt"; then
+        echo "not an optimised build: hardening is not checked"
+        return 0
+    fi
+    if ! command -v hardening-check >/dev/null; then
+        [ "${CI:-}" != true ] || { echo "hardening-check is not installed"; return 1; }
+        echo "hardening-check is not installed: hardening is not checked"
+        return 0
+    fi
+    hardening-check --nocfprotection --quiet "$1"
+}
+
 # lintian, where it is installed (it must be under CI): no error, no warning.
 lintian_is_content() {
     if ! command -v lintian >/dev/null; then
@@ -89,7 +120,8 @@ case $what in
     install)
         "$tool" --install "$build" --prefix "$work/prefix" >/dev/null
         expect "the program, its pages, copyright and changelog are installed" holds_exactly_the_files "$work/prefix"
-        expect "bin/times-table is installed and runs" runs "$work/prefix/bin/times-table"
+        expect "bin/times-table is installed and runs" runs "${emulator[@]}" "$work/prefix/bin/times-table"
+        expect "bin/times-table is hardened" is_hardened "$work/prefix/bin/times-table"
         expect "the manual page renders without warnings" man_page_is_clean "$work/prefix/share/man/man1/times-table.1.gz"
         expect "the Korean manual page renders without warnings" \
             korean_page_is_clean "$work/prefix/share/man/ko/man1/times-table.1.gz"
@@ -106,7 +138,10 @@ case $what in
             eval '[[ $(dpkg-deb -f "$deb" Depends) =~ ^libc6\ \(.*\),\ libtinfo6\ \(.*\)$ ]]'
         expect "the package has its section" eval '[ "$(dpkg-deb -f "$deb" Section)" = education ]'
         expect "lintian finds no error and no warning" lintian_is_content "$deb"
-        expect "the packaged program runs" runs "$work/root/usr/bin/times-table"
+        expect "the package is for the machine the program was built for" \
+            eval '[ "$(dpkg-deb -f "$deb" Architecture)" = "$(debian_architecture "$work/root/usr/bin/times-table")" ]'
+        expect "the packaged program runs" runs "${emulator[@]}" "$work/root/usr/bin/times-table"
+        expect "the packaged program is hardened" is_hardened "$work/root/usr/bin/times-table"
         expect "the packaged Korean page renders" korean_page_is_clean "$work/root/usr/share/man/ko/man1/times-table.1.gz"
         ;;
     zip)
@@ -116,8 +151,11 @@ case $what in
         mkdir "$work/unpacked" && (cd "$work/unpacked" && cmake -E tar xf "$zip")
         top=$(ls "$work/unpacked")
         exe=$work/unpacked/$top/times-table.exe
-        expect "the zip holds the program, both READMEs and the licence" \
-            eval '[ "$(cd "$work/unpacked/$top" && ls | LC_ALL=C sort | tr "\n" " ")" = "LICENSE README.ko.md README.md times-table.exe " ]'
+        expect "the zip holds the program, both READMEs, the licence and the runtime's notices" \
+            eval '[ "$(cd "$work/unpacked/$top" && ls | LC_ALL=C sort | tr "\n" " ")" = "LICENSE README.ko.md README.md THIRD-PARTY-NOTICES.txt times-table.exe " ]'
+        for name in "MinGW-w64 runtime" winpthreads "GCC RUNTIME LIBRARY EXCEPTION"; do
+            expect "the notices cover $name" grep -qF "$name" "$work/unpacked/$top/THIRD-PARTY-NOTICES.txt"
+        done
         expect "the program is stripped" eval '"$OBJDUMP" -t "$exe" | grep -qx "no symbols"'
         # The resources, as the resource compiler reads them back.
         "$WINDRES" -i "$exe" -O rc >"$work/resources.rc" 2>&1

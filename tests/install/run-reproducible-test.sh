@@ -3,7 +3,7 @@
 # folder of a different name, exactly as the README says, and compares them
 # byte for byte. The first release build's .deb then gets the package checks.
 #
-#   run-reproducible-test.sh deb|zip
+#   run-reproducible-test.sh deb|deb-arm64|zip
 set -u
 what=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,6 +28,11 @@ build() {  # FOLDER
                 cmake --build --preset release >/dev/null &&
                 (cd build/release && cpack -G DEB >/dev/null)
             ;;
+        deb-arm64)
+            cmake --preset linux-arm64 -DTIMES_TABLE_TESTS=OFF >/dev/null &&
+                cmake --build --preset linux-arm64 >/dev/null &&
+                (cd build/linux-arm64 && cpack -G DEB >/dev/null)
+            ;;
         zip)
             cmake --preset windows -DTIMES_TABLE_TESTS=OFF >/dev/null &&
                 cmake --build --preset windows >/dev/null &&
@@ -41,6 +46,7 @@ build "$work/first"
 build "$work/second-build-elsewhere"
 case $what in
     deb) pattern='build/release/times-table_*.deb' ;;
+    deb-arm64) pattern='build/linux-arm64/times-table_*_arm64.deb' ;;
     zip) pattern='build/windows/times-table-*-win64.zip' ;;
 esac
 # shellcheck disable=SC2086 # the pattern is meant to expand
@@ -50,6 +56,9 @@ if ! cmp "$first" "$second"; then
     exit 1
 fi
 echo "the two builds give the same $(basename "$first")"
-if [ "$what" = deb ]; then
-    bash "$here/run-install-test.sh" deb "$work/first/build/release" cpack
-fi
+case $what in
+    deb) bash "$here/run-install-test.sh" deb "$work/first/build/release" cpack ;;
+    deb-arm64)
+        bash "$here/run-install-test.sh" deb "$work/first/build/linux-arm64" cpack \
+            qemu-aarch64 -L /usr/aarch64-linux-gnu ;;
+esac
