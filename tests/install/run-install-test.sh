@@ -85,8 +85,8 @@ debian_architecture() {
 
 # hardening-check, for an optimised build (debug builds are not fortified):
 # PIE, stack protector, fortify, read-only relocations, immediate binding.
-# Control-flow protection is not asked: the static C++ runtime has no such
-# marking, so the linker drops it.
+# Control-flow protection is not asked: Debian 12's C library start files
+# carry no such marking, so the linker drops it.
 is_hardened() {
     if ! grep -Eq '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$build/CMakeCache.txt"; then
         echo "not an optimised build: hardening is not checked"

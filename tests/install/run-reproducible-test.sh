@@ -19,46 +19,35 @@ copy_checkout() {
         xargs -0 cp --parents -t "$1" && cp -a .git "$1/")
 }
 
+# The preset each package is built with, the package's generator and name.
+case $what in
+    deb) preset=release generator=DEB package='times-table_*.deb' ;;
+    deb-arm64) preset=linux-arm64 generator=DEB package='times-table_*_arm64.deb' ;;
+    zip) preset=windows generator=ZIP package='times-table-*-win64.zip' ;;
+    *) echo "usage: $0 deb|deb-arm64|zip" >&2; exit 2 ;;
+esac
+
 build() {  # FOLDER
     copy_checkout "$1"
     cd "$1" || exit 2
-    case $what in
-        deb)
-            cmake --preset release -DTIMES_TABLE_TESTS=OFF >/dev/null &&
-                cmake --build --preset release >/dev/null &&
-                (cd build/release && cpack -G DEB >/dev/null)
-            ;;
-        deb-arm64)
-            cmake --preset linux-arm64 -DTIMES_TABLE_TESTS=OFF >/dev/null &&
-                cmake --build --preset linux-arm64 >/dev/null &&
-                (cd build/linux-arm64 && cpack -G DEB >/dev/null)
-            ;;
-        zip)
-            cmake --preset windows -DTIMES_TABLE_TESTS=OFF >/dev/null &&
-                cmake --build --preset windows >/dev/null &&
-                (cd build/windows && cpack >/dev/null)
-            ;;
-    esac || { echo "FAIL the build in $1"; exit 1; }
+    cmake --preset "$preset" -DTIMES_TABLE_TESTS=OFF >/dev/null &&
+        cmake --build --preset "$preset" >/dev/null &&
+        (cd "build/$preset" && cpack -G "$generator" >/dev/null) ||
+        { echo "FAIL the build in $1"; exit 1; }
     cd "$source" || exit 2
 }
 
 build "$work/first"
 build "$work/second-build-elsewhere"
-case $what in
-    deb) pattern='build/release/times-table_*.deb' ;;
-    deb-arm64) pattern='build/linux-arm64/times-table_*_arm64.deb' ;;
-    zip) pattern='build/windows/times-table-*-win64.zip' ;;
-esac
 # shellcheck disable=SC2086 # the pattern is meant to expand
-first=$(ls "$work"/first/$pattern) second=$(ls "$work"/second-build-elsewhere/$pattern)
+first=$(ls "$work"/first/build/$preset/$package) second=$(ls "$work"/second-build-elsewhere/build/$preset/$package)
 if ! cmp "$first" "$second"; then
     echo "FAIL two builds of one commit give different packages"
     exit 1
 fi
 echo "the two builds give the same $(basename "$first")"
 case $what in
-    deb) bash "$here/run-install-test.sh" deb "$work/first/build/release" cpack ;;
+    deb) bash "$here/run-install-test.sh" deb "$work/first/build/$preset" cpack ;;
     deb-arm64)
-        bash "$here/run-install-test.sh" deb "$work/first/build/linux-arm64" cpack \
-            qemu-aarch64 -L /usr/aarch64-linux-gnu ;;
+        bash "$here/run-install-test.sh" deb "$work/first/build/$preset" cpack qemu-aarch64 -L /usr/aarch64-linux-gnu ;;
 esac
