@@ -36,7 +36,8 @@ fi
 
 work=$(mktemp -d)
 server=times-table-test-$$
-tmux_() { tmux -L "$server" "$@"; }
+# A server of its own, and none of the user's settings (~/.tmux.conf).
+tmux_() { tmux -f /dev/null -L "$server" "$@"; }
 trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
 failures=0 passed=0
 
