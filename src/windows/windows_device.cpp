@@ -65,30 +65,54 @@ public:
         }
     }
 
-    // What cls does, done in this process: every cell of the screen buffer,
-    // scrollback included, becomes a blank in the current colours, and the
-    // cursor goes to the top left. Starting cmd.exe for it would cost a
-    // second process, and group policy may forbid cmd.exe. The console API
-    // works alike on every Windows the manifest names; virtual terminal
-    // sequences would need a console mode that Windows 7 and 8.1 refuse, and
-    // so this same code as their fall-back. Redirected output is left alone:
-    // cls would put a form feed into the file.
+    // What cls does, done in this process: starting cmd.exe for it would
+    // cost a second process, and group policy may forbid cmd.exe. Where the
+    // console takes virtual terminal sequences (Windows 10 and 11) they do
+    // it, and the console's mode is put back as it was; where it refuses
+    // them (Windows 7 and 8.1, conhost's legacy mode), the console API does.
+    // Redirected output is left alone: cls would put a form feed into the
+    // file. As with cls, a failure leaves the screen as it was and the
+    // program goes on.
     void clear_screen() override {
+        DWORD mode = 0;
+        if (target_ == Target::redirected || GetConsoleMode(output_, &mode) == 0) {
+            return;
+        }
+        if (SetConsoleMode(output_, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0) {
+            erase_with_sequences();
+            SetConsoleMode(output_, mode);
+        } else {
+            blank_every_cell();
+        }
+    }
+
+private:
+    enum class Target { redirected, console_bytes, console_wide };
+
+    // Cursor home, erase the display, erase the scrollback, as clear(1)
+    // writes them. A terminal host (Windows Terminal, VS Code, any behind
+    // ConPTY) keeps its scrollback where the console API cannot reach it,
+    // and only these sequences empty it; conhost takes them as well.
+    void erase_with_sequences() const {
+        static constexpr std::string_view clear = "\x1b[H\x1b[2J\x1b[3J";
+        DWORD written = 0;
+        WriteFile(output_, clear.data(), static_cast<DWORD>(clear.size()), &written, nullptr);
+    }
+
+    // Every cell of the screen buffer, scrollback included, becomes a blank
+    // in the current colours, and the cursor goes to the top left.
+    void blank_every_cell() const {
         CONSOLE_SCREEN_BUFFER_INFO screen{};
-        if (target_ == Target::redirected || GetConsoleScreenBufferInfo(output_, &screen) == 0) {
+        if (GetConsoleScreenBufferInfo(output_, &screen) == 0) {
             return;
         }
         const auto cells = static_cast<DWORD>(screen.dwSize.X) * static_cast<DWORD>(screen.dwSize.Y);
         const COORD top_left{0, 0};
         DWORD written = 0;
-        // As with cls, a failure leaves the screen as it was and the program goes on.
         FillConsoleOutputCharacterW(output_, L' ', cells, top_left, &written);
         FillConsoleOutputAttribute(output_, screen.wAttributes, cells, top_left, &written);
         SetConsoleCursorPosition(output_, top_left);
     }
-
-private:
-    enum class Target { redirected, console_bytes, console_wide };
 
     // Text mode writes each "\n" as CR LF; the bytes themselves go as they are.
     static void write_text_mode(std::string_view bytes) {

@@ -1,6 +1,7 @@
 // Runs a program inside a Windows job object, on this console, and exits
 // with its status; but where the job held any other number of processes than
-// expected in all, says so and exits with 3.
+// expected in all, says so and exits with 3, and where the console's output
+// mode is not what it was before, with 4.
 //
 //   in_job EXPECTED-PROCESSES PROGRAM [ARGS...]
 #include <windows.h>
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         command_line += (i > 2 ? " \"" : "\"") + std::string(argv[i]) + '"';
     }
+
+    const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode_before = 0;
+    GetConsoleMode(console, &mode_before);
 
     // Started suspended, so that it is in the job before it can start anything.
     HANDLE job = CreateJobObjectW(nullptr, nullptr);
@@ -48,6 +53,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "in_job: %lu processes were started, expected %lu\n", accounting.TotalProcesses,
                      expected);
         return 3;
+    }
+    DWORD mode_after = 0;
+    GetConsoleMode(console, &mode_after);
+    if (mode_after != mode_before) {
+        std::fprintf(stderr, "in_job: the console's output mode was %#lx, and %#lx after\n", mode_before,
+                     mode_after);
+        return 4;
     }
     return static_cast<int>(status);
 }

@@ -2,24 +2,27 @@
 # Drives the program in a real terminal (tmux) as a person would, and reads the
 # screen and the raw bytes the terminal received.
 #
-#   run-terminal-test.sh [--term TERM] [--windows] -- PROGRAM [ARGS...]
+#   run-terminal-test.sh [--term TERM] [--windows [--no-vt]] -- PROGRAM [ARGS...]
 #
 # With a TERM that can clear, the screen must be cleared once at start, and
 # where the terminal can clear its scrollback (terminfo's E3, or a terminal
 # with no entry here, cleared by ECMA-48 sequences) that must hold nothing
 # from before either; with TERM=dumb or unknown nothing is cleared and no
-# escape byte is written. --windows is for
-# a program under Wine, whose console writes escapes of its own; there the
-# console's end-of-input key is tried as well.
+# escape byte is written. --windows is for a program under Wine, whose
+# console writes escapes of its own; it must clear the terminal's scrollback
+# too, as cls does behind ConPTY, but not where its console refuses virtual
+# terminal sequences (--no-vt). There the console's end-of-input key is
+# tried as well.
 set -u
 
-term=xterm windows=0 clears=1
+term=xterm windows=0 clears=1 vt=1
 while [ $# -gt 0 ]; do
     case $1 in
         --term) term=$2; shift 2 ;;
         --windows) windows=1; shift ;;
+        --no-vt) vt=0; shift ;;
         --) shift; break ;;
-        *) echo "usage: $0 [--term TERM] [--windows] -- PROGRAM..." >&2; exit 2 ;;
+        *) echo "usage: $0 [--term TERM] [--windows [--no-vt]] -- PROGRAM..." >&2; exit 2 ;;
     esac
 done
 
@@ -27,7 +30,11 @@ case $term in '' | dumb | unknown) clears=0 ;; esac
 # What clear(1) writes: the screen's clear sequence, then the scrollback's.
 clear_bytes=$(tput -T"$term" clear 2>/dev/null)
 clears_scrollback=0
-[ "$windows" = 0 ] && infocmp -x "$term" 2>/dev/null | grep -q '[[:space:]]E3=' && clears_scrollback=1
+if [ "$windows" = 1 ]; then
+    clears_scrollback=$vt
+elif infocmp -x "$term" 2>/dev/null | grep -q '[[:space:]]E3='; then
+    clears_scrollback=1
+fi
 if [ "$windows" = 0 ] && [ "$clears" = 1 ] && ! infocmp "$term" >/dev/null 2>&1; then
     # No entry for this terminal here: ECMA-48's home, erase display, erase scrollback.
     echo "no terminfo entry for $term: expecting the ECMA-48 clear"
