@@ -1,5 +1,7 @@
-# Where the program goes when installed, and the packages made of it: a Debian
-# package on Linux, a zip on Windows (cpack in the build folder).
+# Where the program goes when installed, and the packages made of it (cpack
+# in the build folder): a Debian package on Linux, a tarball for any Linux
+# of the static program, a zip on Windows; and, from any build folder,
+# the source tarball (cpack --config CPackSourceConfig.cmake).
 if(WIN32)
   # A zip to unpack and run: the program, its READMEs, its licence and the
   # notices of the runtime libraries linked into it, side by side.
@@ -7,7 +9,6 @@ if(WIN32)
   install(FILES README.md README.ko.md LICENSE packaging/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
-  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/sorted-zip.cmake)
 else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -29,10 +30,41 @@ else()
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/times-table.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   # man shows this one under a Korean locale.
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/ko/times-table.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ko/man1)
-  # The licence travels as Debian's machine-readable copyright file.
-  install(FILES packaging/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian/changelog.gz
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
-  set(CPACK_GENERATOR DEB)
+
+  # The processor as Linux names it (x86_64, aarch64) and as Debian does
+  # (amd64, arm64): CMAKE_SYSTEM_PROCESSOR may hold either.
+  string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}" processor)
+  if(processor MATCHES "^(x86_64|amd64)$")
+    set(linux_architecture x86_64)
+    set(debian_architecture amd64)
+  elseif(processor MATCHES "^(aarch64|arm64)$")
+    set(linux_architecture aarch64)
+    set(debian_architecture arm64)
+  else()
+    set(linux_architecture ${processor})
+    set(debian_architecture ${processor})
+  endif()
+
+  if(TIMES_TABLE_STATIC)
+    # A tarball for any Linux, which unpacks into /usr/local or ~/.local as
+    # it is: the program, its pages, and beside the READMEs and the licence
+    # the notices of the libraries linked into it.
+    configure_file(packaging/linux/THIRD-PARTY-NOTICES.txt.in THIRD-PARTY-NOTICES.txt @ONLY)
+    install(FILES README.md README.ko.md LICENSE ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
+            DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    set(CPACK_GENERATOR TGZ)
+    set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-linux-${linux_architecture})
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  else()
+    # The licence travels as Debian's machine-readable copyright file.
+    install(FILES packaging/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    set(CPACK_GENERATOR DEB)
+    if(CMAKE_CROSSCOMPILING)
+      # cpack would name the build machine's architecture; the package is the target's.
+      set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${debian_architecture})
+    endif()
+  endif()
 endif()
 
 set(CPACK_PACKAGE_NAME times-table)
@@ -47,20 +79,20 @@ set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_TIMES_TABLE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/source-date-epoch.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/before-packing.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/sorted-archives.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-if(CMAKE_CROSSCOMPILING AND NOT WIN32)
-  # cpack would name the build machine's architecture; the package is the target's.
-  set(debian_architectures aarch64 arm64 x86_64 amd64)
-  list(FIND debian_architectures ${CMAKE_SYSTEM_PROCESSOR} at)
-  if(at GREATER_EQUAL 0)
-    math(EXPR at "${at} + 1")
-    list(GET debian_architectures ${at} CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-  endif()
-endif()
+
+# The source as it stands, in the folder it unpacks into, without what
+# builds and git keep beside it in the checkout.
+string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\1" source_dir "${PROJECT_SOURCE_DIR}")
+set(CPACK_VERBATIM_VARIABLES ON)  # the patterns below reach cpack as they stand
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES "^${source_dir}/(\\.git|build|dist)/" "~$" "\\.swp$")
 
 include(CPack)

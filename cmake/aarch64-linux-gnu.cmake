@@ -13,7 +13,13 @@ set(CMAKE_LIBRARY_ARCHITECTURE ${target})
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${target}/pkgconfig:/usr/share/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 
+# Only the tests need qemu: without it the program still builds and packs.
 # The toolchain's own target runtime (libstdc++ for the unit tests) comes
-# first; what it lacks, terminfo above all, from the multiarch folders.
-find_program(QEMU_AARCH64 qemu-aarch64 REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64} -L /usr/${target})
+# first; what it lacks, terminfo above all, from the multiarch folders. A
+# static program needs nothing of the target's root, and is run without one.
+find_program(QEMU_AARCH64 qemu-aarch64)
+if(QEMU_AARCH64 AND TIMES_TABLE_STATIC)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64})
+elseif(QEMU_AARCH64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64} -L /usr/${target})
+endif()

@@ -5,7 +5,8 @@
 #include "device.hpp"
 #include "texts.hpp"
 
-// What each platform provides; one source file per platform defines these.
+// What each platform provides: the files of src/windows/ or of src/posix/
+// define these, whichever the build is for.
 
 // The process's standard input and output.
 std::unique_ptr<Device> open_standard_streams();

@@ -3,10 +3,12 @@
 #include <string>
 #include <string_view>
 
-// The program's two Korean texts are kept once, as code page 949 (Unified
-// Hangul Code) bytes; every character lies in KS X 1001, so they are EUC-KR
-// bytes as well. A platform re-encodes them only where its output would not
-// show these bytes as Hangul.
+// The program's two Korean texts, as code page 949 (Unified Hangul Code)
+// bytes; every character lies in KS X 1001, so they are EUC-KR bytes as
+// well. A platform re-encodes them only where its output would not show
+// these bytes as Hangul. The other forms below are the same texts in the
+// other codesets that can hold Hangul, ready so that no converter is needed
+// at run time for them.
 namespace cp949 {
 
 // "\n1부터 9까지 정수 입력/몇단 :(0은 종료)"
@@ -69,6 +71,38 @@ inline constexpr std::string_view error =
 
 }  // namespace utf8
 
+// The same two texts in GB18030, the one Chinese codeset of the C library's
+// locales that holds Hangul: four bytes a syllable.
+namespace gb18030 {
+
+// "\n1부터 9까지 정수 입력/몇단 :(0은 종료)"
+inline constexpr std::string_view prompt =
+    "\n1"
+    "\x83\x31\x97\x35\x83\x35\x97\x35"
+    " 9"
+    "\x82\x38\x8C\x33\x83\x33\xD5\x31"
+    " "
+    "\x83\x33\xAA\x34\x83\x32\x8F\x31"
+    " "
+    "\x83\x33\x9C\x30\x83\x30\x8C\x34"
+    "/"
+    "\x83\x30\xC9\x34\x82\x39\x84\x33"
+    " :(0"
+    "\x83\x33\x95\x31"
+    " "
+    "\x83\x33\xB5\x36\x83\x30\x9D\x31"
+    ")";
+
+// "잘못 입력 하셨습니다"
+inline constexpr std::string_view error =
+    "\x83\x33\x9D\x39\x83\x30\xCE\x36"
+    " "
+    "\x83\x33\x9C\x30\x83\x30\x8C\x34"
+    " "
+    "\x83\x36\x83\x39\x83\x31\xFB\x35\x83\x32\x9E\x38\x82\x39\x81\x31\x82\x39\x83\x39";
+
+}  // namespace gb18030
+
 // The texts exactly as the loop writes them, in the encoding of the output.
 struct Texts {
     std::string prompt;  // the prompt with the line break that ends its line
@@ -81,4 +115,8 @@ inline Texts cp949_texts() {
 
 inline Texts utf8_texts() {
     return {std::string(utf8::prompt) + '\n', std::string(utf8::error)};
+}
+
+inline Texts gb18030_texts() {
+    return {std::string(gb18030::prompt) + '\n', std::string(gb18030::error)};
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "posix/cp949_converter.hpp"
+
 #include "texts.hpp"
 
 namespace {
@@ -21,15 +23,24 @@ TEST(LocaleTexts, ConvertToReadableUtf8) {
     EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::error), "잘못 입력 하셨습니다");
 }
 
-// The built-in UTF-8 texts can never drift from the code page 949 ones.
-TEST(LocaleTexts, BuiltInUtf8IsWhatIconvMakesOfThem) {
-    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::prompt), std::string(utf8::prompt));
-    EXPECT_EQ(Cp949Converter("UTF-8").convert(cp949::error), std::string(utf8::error));
+// The built-in forms can never drift from the code page 949 texts.
+TEST(LocaleTexts, BuiltInFormsAreWhatIconvMakesOfThem) {
+    for (const char* codeset : {"UTF-8", "GB18030"}) {
+        const Texts built_in = built_in_texts(codeset).value();
+        EXPECT_EQ(Cp949Converter(codeset).convert(cp949_texts().prompt), built_in.prompt) << codeset;
+        EXPECT_EQ(Cp949Converter(codeset).convert(cp949_texts().error), built_in.error) << codeset;
+    }
     for (const char* codeset : {"UTF-8", "utf8", "utf-8", "UTF8"}) {
         EXPECT_TRUE(is_utf8(codeset)) << codeset;
+        EXPECT_EQ(built_in_texts(codeset)->error, utf8::error) << codeset;
     }
     for (const char* codeset : {"UTF-16", "CP949", "", "UTF"}) {
         EXPECT_FALSE(is_utf8(codeset)) << codeset;
+    }
+    EXPECT_EQ(built_in_texts("gb18030")->error, gb18030::error);
+    EXPECT_EQ(built_in_texts("EUC-KR")->error, cp949::error);
+    for (const char* codeset : {"EUC-JP", "KOI8-R", "GBK", "BIG5"}) {
+        EXPECT_EQ(built_in_texts(codeset), std::nullopt) << codeset;
     }
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
-#include <iconv.h>
+#include "../texts.hpp"
 
 // Whether a locale codeset shows the code page 949 texts best as they are:
 // the Korean codesets hold them already, and ASCII or the ISO 8859 sets
@@ -14,18 +13,6 @@ bool keeps_cp949_bytes(std::string_view codeset);
 // Whether a locale codeset names UTF-8 ("UTF-8", "utf8").
 bool is_utf8(std::string_view codeset);
 
-// Re-encodes code page 949 text into a locale codeset, through iconv.
-class Cp949Converter {
-public:
-    explicit Cp949Converter(const char* codeset);
-    ~Cp949Converter();
-    Cp949Converter(const Cp949Converter&) = delete;
-    Cp949Converter& operator=(const Cp949Converter&) = delete;
-
-    // text in the codeset, or nothing where iconv does not know the codeset
-    // or the codeset cannot hold the text.
-    std::optional<std::string> convert(std::string_view text);
-
-private:
-    iconv_t converter_;
-};
+// The texts in a codeset that the program holds them in itself (UTF-8,
+// GB18030, and those that keep the code page 949 bytes), or nothing.
+std::optional<Texts> built_in_texts(std::string_view codeset);

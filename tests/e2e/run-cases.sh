@@ -7,10 +7,12 @@
 #   run-cases.sh [--windows] --io-failures -- PROGRAM [ARGS...]
 #   run-cases.sh [--windows] --large-inputs -- PROGRAM [ARGS...]
 #   run-cases.sh --nonblocking -- PROGRAM [ARGS...]
+#   run-cases.sh --loads-nothing -- PROGRAM [ARGS...]
 #
 # --locale runs the cases under LC_ALL=LOCALE. --env runs them with no locale
 # variable but those it names (none for ''), expecting the texts in the
-# encoding --texts names.
+# encoding --texts names (utf8, gb18030 or cp949). --loads-nothing runs a
+# static program in several locales under strace.
 # --windows expects each line break as CR LF, as a Windows text stream writes
 # it, takes the C runtime's own words for the reason of a failure, and leaves
 # out what only POSIX has (death by SIGPIPE).
@@ -30,6 +32,7 @@ while [ $# -gt 0 ]; do
         --io-failures) mode=io; shift ;;
         --large-inputs) mode=large; shift ;;
         --nonblocking) mode=nonblocking; shift ;;
+        --loads-nothing) mode=loads-nothing; shift ;;
         --) shift; break ;;
         *) echo "usage: $0 [--windows] --locale LOCALE | --env VARIABLES --texts ENCODING | --io-failures | --large-inputs -- PROGRAM..." >&2; exit 2 ;;
     esac
@@ -39,12 +42,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passed=0
 
-# The texts as the program must write them: the code page 949 bytes, or their
-# UTF-8. The prompt includes the line break after it.
+# The texts as the program must write them: the code page 949 bytes, their
+# UTF-8 or their GB18030. The prompt includes the line break after it.
 case $texts in
     utf8)
         prompt='\n1부터 9까지 정수 입력/몇단 :(0은 종료)\n'
         error='잘못 입력 하셨습니다' ;;
+    gb18030)
+        prompt=$(printf '\n1부터 9까지 정수 입력/몇단 :(0은 종료)' | iconv -f UTF-8 -t GB18030 | od -An -v -tx1 | tr -d '\n' | sed 's/ /\\x/g')'\n'
+        error=$(printf '잘못 입력 하셨습니다' | iconv -f UTF-8 -t GB18030 | od -An -v -tx1 | tr -d '\n' | sed 's/ /\\x/g') ;;
     *)
         prompt='\n1\xBA\xCE\xC5\xCD 9\xB1\xEE\xC1\xF6 \xC1\xA4\xBC\xF6 \xC0\xD4\xB7\xC2/\xB8\xEE\xB4\xDC :(0\xC0\xBA \xC1\xBE\xB7\xE1)\n'
         error='\xC0\xDF\xB8\xF8 \xC0\xD4\xB7\xC2 \xC7\xCF\xBC\xCC\xBD\xC0\xB4\xCF\xB4\xD9' ;;
@@ -86,7 +92,11 @@ stderr_is() {
 # $work/out, $work/err and $status.
 check() {
     local name=$1 want_status=$2 want_out=$3 want_err=$4
-    if [ "$status" != "$want_status" ]; then
+    if [ "$status" = 77 ]; then
+        # The program never exits so; a wrapper that cannot run it does.
+        echo "SKIPPED: $(cat "$work/err")"
+        exit 77
+    elif [ "$status" != "$want_status" ]; then
         fail "$name" "exit status $status, expected $want_status; standard error '$(cat "$work/err")'"
     elif ! cmp -s "$want_out" "$work/out"; then
         fail "$name" "output differs"
@@ -243,8 +253,41 @@ run_nonblocking() {
     fi
 }
 
+# A static program must load nothing of the host's C library, in any locale:
+# strace sees every file it opens, and none may be a shared object or under
+# gconv/, the converters' folder. A locale whose name declares no codeset is
+# installed where only LOCPATH finds it; the others need not be installed,
+# as their names say what the program needs.
+run_loads_nothing() {
+    local tool variables
+    for tool in strace localedef; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "$tool is not installed"
+            [ "${CI:-}" = true ] && exit 1
+            echo "SKIPPED: nothing checked"
+            exit 77
+        fi
+    done
+    mkdir -p "$work/locales"
+    localedef -i ko_KR -f EUC-KR "$work/locales/ko_KR" 2>/dev/null
+    [ -f "$work/locales/ko_KR/LC_CTYPE" ] || { fail localedef "could not make the ko_KR locale"; return; }
+    for variables in LANG=zh_CN.GB18030 LANG=ja_JP.EUC-JP LANG=ru_RU.KOI8-R "LOCPATH=$work/locales LANG=ko_KR" \
+        LANG=ko_KR.UTF-8 LC_ALL=C ''; do
+        # shellcheck disable=SC2086 # the variables are meant to split
+        printf '7\n0\n' | env -i $variables strace -f -qq -e trace=%file -o "$work/trace" "${program[@]}" >/dev/null
+        if grep -E '\.so[."]|/gconv/' "$work/trace"; then
+            fail "loads-nothing '$variables'" "a shared object or converter was opened"
+        elif ! grep -q . "$work/trace"; then
+            fail "loads-nothing '$variables'" "strace saw nothing"
+        else
+            passed=$((passed + 1))
+        fi
+    done
+}
+
 case $mode in
     io) run_io_failures ;;
+    loads-nothing) run_loads_nothing ;;
     large) run_large_inputs ;;
     nonblocking) run_nonblocking ;;
     *) run_cases ;;

@@ -6,6 +6,8 @@
 #                                                    cmake --install, then the installed program
 #   run-install-test.sh deb BUILD-DIR CPACK [EMULATOR...]
 #                                                    the .deb's contents and metadata, then its program
+#   run-install-test.sh tarball BUILD-DIR CPACK [EMULATOR...]
+#                                                    the static program's tarball, unpacked into a prefix
 #   run-install-test.sh zip BUILD-DIR CPACK [EMULATOR...]
 #                                                    the Windows zip's contents, its .exe's
 #                                                    resources (WINDRES, OBJDUMP), then the .exe
@@ -32,27 +34,30 @@ runs() {
     out=$(printf '7\n0\n' | LC_ALL=C "$@" | tr -d '\r') && [[ $out == *$'\n7*9=63\n'* ]]
 }
 
-# The English page, checked with whichever of groff and man-db are installed.
-# It is set for any terminal, so even groff's default device must not warn.
+# Where a check's tool is missing: says so, and gives the check's result, a
+# failure under CI and, elsewhere, a pass, the check named as not made.
+without() {  # TOOL WHAT-GOES-UNCHECKED
+    echo "$1 is not installed: $2 is not checked"
+    [ "${CI:-}" != true ]
+}
+
+# The English page, as groff sets it and as man shows it. It is set for any
+# terminal, so even groff's default device must not warn.
 man_page_is_clean() {
-    if command -v groff >/dev/null; then
-        [ -z "$(zcat -f "$1" | groff -k -ww -z -man 2>&1)" ] || return 1
-    fi
-    if command -v man >/dev/null; then
+    command -v groff >/dev/null || { without groff "the English page"; return; }
+    command -v man >/dev/null || { without man "the English page"; return; }
+    [ -z "$(zcat -f "$1" | groff -k -ww -z -man 2>&1)" ] &&
         [ -z "$(MANWIDTH=80 man -l "$1" 2>&1 >/dev/null)" ] && [ -n "$(MANWIDTH=80 man -l "$1" 2>/dev/null)" ]
-    fi
 }
 
 # The Korean page needs a UTF-8 device: groff's default one has no Hangul.
 korean_page_is_clean() {
-    if command -v groff >/dev/null; then
-        [ -z "$(zcat -f "$1" | groff -Tutf8 -k -ww -z -man 2>&1)" ] || return 1
-    fi
-    if command -v man >/dev/null; then
-        local page
+    command -v groff >/dev/null || { without groff "the Korean page"; return; }
+    command -v man >/dev/null || { without man "the Korean page"; return; }
+    local page
+    [ -z "$(zcat -f "$1" | groff -Tutf8 -k -ww -z -man 2>&1)" ] &&
         page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1" 2>"$work/man-err") &&
-            [ ! -s "$work/man-err" ] && [[ $page == *'1부터 9까지 정수 입력/몇단 :(0은 종료)'* ]]
-    fi
+        [ ! -s "$work/man-err" ] && [[ $page == *'1부터 9까지 정수 입력/몇단 :(0은 종료)'* ]]
 }
 
 # The files a prefix (or the package's root) must hold, and nothing else.
@@ -63,22 +68,41 @@ installed_files=(
     share/man/ko/man1/times-table.1.gz
     share/man/man1/times-table.1.gz
 )
-holds_exactly_the_files() {
-    [ "$(cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$(printf '%s\n' "${installed_files[@]}")" ]
+# The static program's tarball, which unpacks into a prefix.
+tarball_files=(
+    bin/times-table
+    share/doc/times-table/LICENSE
+    share/doc/times-table/README.ko.md
+    share/doc/times-table/README.md
+    share/doc/times-table/THIRD-PARTY-NOTICES.txt
+    share/man/ko/man1/times-table.1.gz
+    share/man/man1/times-table.1.gz
+)
+holds_exactly_the_files() {  # FOLDER FILE...
+    local folder=$1
+    shift
+    [ "$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$(printf '%s\n' "$@")" ]
 }
 
 # Each page is found where man looks for it, the Korean one for Korean.
 man_finds_the_pages() {
-    command -v man >/dev/null || return 0
+    command -v man >/dev/null || { without man "where man finds the pages"; return; }
     [ "$(MANPATH="$1/share/man" man -w times-table)" = "$1/share/man/man1/times-table.1.gz" ] &&
         [ "$(MANPATH="$1/share/man" man -L ko -w times-table)" = "$1/share/man/ko/man1/times-table.1.gz" ]
 }
 
-# Debian's name for the machine an ELF file is built for.
+# Debian's name and Linux's for the machine an ELF file is built for.
 debian_architecture() {
     case $(file -b "$1") in
         *x86-64*) echo amd64 ;;
         *aarch64*) echo arm64 ;;
+        *) echo unknown ;;
+    esac
+}
+uname_architecture() {
+    case $(debian_architecture "$1") in
+        amd64) echo x86_64 ;;
+        arm64) echo aarch64 ;;
         *) echo unknown ;;
     esac
 }
@@ -92,21 +116,24 @@ is_hardened() {
         echo "not an optimised build: hardening is not checked"
         return 0
     fi
-    if ! command -v hardening-check >/dev/null; then
-        [ "${CI:-}" != true ] || { echo "hardening-check is not installed"; return 1; }
-        echo "hardening-check is not installed: hardening is not checked"
-        return 0
-    fi
+    command -v hardening-check >/dev/null || { without hardening-check "hardening"; return; }
     hardening-check --nocfprotection --quiet "$1"
+}
+
+# A static program: position-independent, with no interpreter and no shared
+# library, and read-only relocations bound at start. (hardening-check takes
+# such a program for a shared library and looks for what it imports.)
+is_static_and_hardened() {
+    local headers
+    headers=$(readelf -hlWd "$1") &&
+        [[ $headers == *"DYN (Position-Independent Executable file)"* ]] &&
+        [[ $headers != *INTERP* && $headers != *"(NEEDED)"* ]] &&
+        [[ $headers == *GNU_RELRO* && $headers == *BIND_NOW* ]]
 }
 
 # lintian, where it is installed (it must be under CI): no error, no warning.
 lintian_is_content() {
-    if ! command -v lintian >/dev/null; then
-        [ "${CI:-}" != true ] || { echo "lintian is not installed"; return 1; }
-        echo "lintian is not installed: the package is not linted"
-        return 0
-    fi
+    command -v lintian >/dev/null || { without lintian "the package"; return; }
     local report status
     report=$(lintian --fail-on error,warning "$1" 2>&1)
     status=$?
@@ -119,7 +146,7 @@ lintian_is_content() {
 case $what in
     install)
         "$tool" --install "$build" --prefix "$work/prefix" >/dev/null
-        expect "the program, its pages, copyright and changelog are installed" holds_exactly_the_files "$work/prefix"
+        expect "the program, its pages, copyright and changelog are installed" holds_exactly_the_files "$work/prefix" "${installed_files[@]}"
         expect "bin/times-table is installed and runs" runs "${emulator[@]}" "$work/prefix/bin/times-table"
         expect "bin/times-table is hardened" is_hardened "$work/prefix/bin/times-table"
         expect "the manual page renders without warnings" man_page_is_clean "$work/prefix/share/man/man1/times-table.1.gz"
@@ -132,7 +159,7 @@ case $what in
         deb=$(ls "$work"/out/times-table_*.deb)
         dpkg-deb -x "$deb" "$work/root"
         expect "the package holds the program, its pages, copyright and changelog" \
-            holds_exactly_the_files "$work/root/usr"
+            holds_exactly_the_files "$work/root/usr" "${installed_files[@]}"
         expect "the program is stripped" eval '[[ $(file -b "$work/root/usr/bin/times-table") == *", stripped"* ]]'
         expect "the package's dependencies are computed: glibc and terminfo" \
             eval '[[ $(dpkg-deb -f "$deb" Depends) =~ ^libc6\ \(.*\),\ libtinfo6\ \(.*\)$ ]]'
@@ -143,6 +170,26 @@ case $what in
         expect "the packaged program runs" runs "${emulator[@]}" "$work/root/usr/bin/times-table"
         expect "the packaged program is hardened" is_hardened "$work/root/usr/bin/times-table"
         expect "the packaged Korean page renders" korean_page_is_clean "$work/root/usr/share/man/ko/man1/times-table.1.gz"
+        ;;
+    tarball)
+        (cd "$build" && "$tool" -G TGZ -B "$work/out" >/dev/null)
+        tarball=$(ls "$work"/out/times-table-*-linux-*.tar.gz)
+        mkdir "$work/prefix" && tar -xzf "$tarball" -C "$work/prefix"
+        program=$work/prefix/bin/times-table
+        expect "the tarball holds the program, its pages, READMEs, licence and notices" \
+            holds_exactly_the_files "$work/prefix" "${tarball_files[@]}"
+        expect "it holds files alone, owned by root, none writable but by root" \
+            eval '[ -z "$(tar -tvzf "$tarball" | grep -Ev "^-r[-w][-x]r-[-x]r-[-x] (0/0|root/root) ")" ]'
+        expect "the tarball is named for the program's machine" \
+            eval '[ "${tarball##*-linux-}" = "$(uname_architecture "$program").tar.gz" ]'
+        expect "the program is stripped" eval '[[ $(file -b "$program") == *", stripped"* ]]'
+        expect "the program is static, position-independent, with RELRO and bind-now" is_static_and_hardened "$program"
+        expect "the unpacked program runs" runs "${emulator[@]}" "$program"
+        expect "man finds each page for its language" man_finds_the_pages "$work/prefix"
+        expect "the manual page renders without warnings" man_page_is_clean "$work/prefix/share/man/man1/times-table.1.gz"
+        for name in "GNU C Library" "What static linking means" "GCC RUNTIME LIBRARY EXCEPTION" ncurses "LESSER GENERAL PUBLIC LICENSE"; do
+            expect "the notices cover $name" grep -qF "$name" "$work/prefix/share/doc/times-table/THIRD-PARTY-NOTICES.txt"
+        done
         ;;
     zip)
         (cd "$build" && "$tool" -G ZIP -B "$work/out" >/dev/null)

@@ -26,6 +26,13 @@ while [ $# -gt 0 ]; do
     esac
 done
 
+if ! command -v tmux >/dev/null; then
+    echo "tmux is not installed"
+    [ "${CI:-}" = true ] && exit 1
+    echo "SKIPPED: the terminal is not tried"
+    exit 77
+fi
+
 case $term in '' | dumb | unknown) clears=0 ;; esac
 # What clear(1) writes: the screen's clear sequence, then the scrollback's.
 clear_bytes=$(tput -T"$term" clear 2>/dev/null)
