@@ -1,14 +1,23 @@
 # Where the program goes when installed, and the packages made of it (cpack
 # in the build folder): a Debian package on Linux, a tarball for any Linux
-# of the static program, a zip on Windows; and, from any build folder,
-# the source tarball (cpack --config CPackSourceConfig.cmake).
+# of the static program, a zip and an installer on Windows; and, from any
+# build folder, the source tarball (cpack --config CPackSourceConfig.cmake).
 if(WIN32)
-  # A zip to unpack and run: the program, its READMEs, its licence and the
-  # notices of the runtime libraries linked into it, side by side.
+  # A zip to unpack and run, and an installer: the program, a README for
+  # Windows users, the licence and the notices of the runtime libraries
+  # linked into it, side by side. The texts have CR LF line ends, and those
+  # with Korean in them a byte order mark, so that Notepad shows them right
+  # on every Windows.
   install(TARGETS times-table RUNTIME DESTINATION .)
-  install(FILES README.md README.ko.md LICENSE packaging/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
-  set(CPACK_GENERATOR ZIP)
+  configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(packaging/windows/THIRD-PARTY-NOTICES.txt THIRD-PARTY-NOTICES.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+                ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt DESTINATION .)
+  # The installer's script is the project's own (packaging/windows/NSIS.template.in).
+  set(CPACK_GENERATOR ZIP NSIS)
   set(CPACK_SYSTEM_NAME win64)
+  list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
 else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -59,6 +68,15 @@ else()
     # The licence travels as Debian's machine-readable copyright file.
     install(FILES packaging/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian/changelog.gz
             DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    # Desktops list it in their applications menu, which starts it in a
+    # terminal, with its icon in every size of the hicolor theme (made by
+    # tools/make-icons); software centres from its AppStream metadata.
+    install(FILES packaging/linux/times-table.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    set(metainfo invalid.times_table.times_table.metainfo.xml)
+    configure_file(packaging/linux/times-table.metainfo.xml.in ${metainfo} @ONLY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(DIRECTORY packaging/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+    install(FILES packaging/icons/times-table.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
     set(CPACK_GENERATOR DEB)
     if(CMAKE_CROSSCOMPILING)
       # cpack would name the build machine's architecture; the package is the target's.

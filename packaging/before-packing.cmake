@@ -30,3 +30,8 @@ endif()
 if(CPACK_PACKAGE_FILE_NAME STREQUAL CPACK_SOURCE_PACKAGE_FILE_NAME)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
+
+# The installer stands beside the zip under a name that says what it is.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+endif()

@@ -18,6 +18,26 @@ namespace {
 
 constexpr UINT korean_code_page = 949;
 
+// Consoles before Windows 8 take every write from a 64 KB heap that all the
+// processes on the console share, and fail a large one with
+// ERROR_NOT_ENOUGH_MEMORY; a write of a few KiB always fits.
+constexpr std::size_t console_write_bytes = 8 * 1024;
+
+// The length of the longest start of bytes that fits one console write and
+// ends between two characters of code page 949.
+std::size_t whole_characters_that_fit(std::string_view bytes) {
+    std::size_t end = 0;
+    while (end < bytes.size()) {
+        const std::size_t length =
+            IsDBCSLeadByteEx(korean_code_page, static_cast<BYTE>(bytes[end])) != 0 ? 2 : 1;
+        if (end + length > console_write_bytes) {
+            break;
+        }
+        end += length;
+    }
+    return std::min(end, bytes.size());
+}
+
 [[noreturn]] void fail_errno(const char* action) {
     throw IoError(std::string(action) + ": " + std::strerror(errno));
 }
@@ -132,7 +152,7 @@ private:
     void write_console_bytes(std::string_view bytes) const {
         while (!bytes.empty()) {
             DWORD written = 0;
-            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), MAXDWORD));
+            const auto chunk = static_cast<DWORD>(whole_characters_that_fit(bytes));
             if (WriteFile(output_, bytes.data(), chunk, &written, nullptr) == 0) {
                 fail_last_error("write error");
             }
@@ -142,8 +162,9 @@ private:
 
     // The console shows another code page, so the code page 949 bytes are
     // turned into UTF-16 and written as characters. Everything goes this way,
-    // tables too, so nothing overtakes anything else. The console gets whole
-    // texts only, never a character cut in two.
+    // tables too, so nothing overtakes anything else. Code page 949 has no
+    // character beyond the Basic Multilingual Plane, one UTF-16 unit each, so
+    // no write ends in the middle of one.
     void write_console_wide(std::string_view bytes) const {
         if (bytes.empty()) {
             return;
@@ -158,8 +179,9 @@ private:
         std::wstring_view rest = wide;
         while (!rest.empty()) {
             DWORD written = 0;
-            if (WriteConsoleW(output_, rest.data(), static_cast<DWORD>(rest.size()), &written, nullptr) ==
-                0) {
+            const auto chunk =
+                static_cast<DWORD>(std::min(rest.size(), console_write_bytes / sizeof(wchar_t)));
+            if (WriteConsoleW(output_, rest.data(), chunk, &written, nullptr) == 0) {
                 fail_last_error("write error");
             }
             rest.remove_prefix(std::min<std::size_t>(written, rest.size()));

@@ -125,6 +125,14 @@ run_cases() {
         status=$?
         check "$name" 0 "$work/want" ""
     done <"$here/cases.txt"
+    if [ "$windows" = 1 ]; then
+        # As for every Windows console program, a Ctrl+Z byte ends redirected input.
+        printf '7\n\032\n3\n' >"$work/in"
+        expand P7P | to_crlf >"$work/want"
+        env "${locale_env[@]}" "${program[@]}" <"$work/in" >"$work/out" 2>"$work/err"
+        status=$?
+        check ctrl-z-ends-input 0 "$work/want" ""
+    fi
 }
 
 # Failures of the standard streams: status 1 and one line on standard error.

@@ -8,6 +8,8 @@
 #                                                    the .deb's contents and metadata, then its program
 #   run-install-test.sh tarball BUILD-DIR CPACK [EMULATOR...]
 #                                                    the static program's tarball, unpacked into a prefix
+#   run-install-test.sh installer BUILD-DIR CPACK WINE WINESERVER
+#                                                    the Windows installer, in a new Wine prefix
 #   run-install-test.sh zip BUILD-DIR CPACK [EMULATOR...]
 #                                                    the Windows zip's contents, its .exe's
 #                                                    resources (WINDRES, OBJDUMP), then the .exe
@@ -63,10 +65,18 @@ korean_page_is_clean() {
 # The files a prefix (or the package's root) must hold, and nothing else.
 installed_files=(
     bin/times-table
+    share/applications/times-table.desktop
     share/doc/times-table/changelog.gz
     share/doc/times-table/copyright
+)
+for size in 128 16 22 24 256 32 48 64; do
+    installed_files+=("share/icons/hicolor/${size}x$size/apps/times-table.png")
+done
+installed_files+=(
+    share/icons/hicolor/scalable/apps/times-table.svg
     share/man/ko/man1/times-table.1.gz
     share/man/man1/times-table.1.gz
+    share/metainfo/invalid.times_table.times_table.metainfo.xml
 )
 # The static program's tarball, which unpacks into a prefix.
 tarball_files=(
@@ -91,6 +101,13 @@ man_finds_the_pages() {
         [ "$(MANPATH="$1/share/man" man -L ko -w times-table)" = "$1/share/man/ko/man1/times-table.1.gz" ]
 }
 
+# A text as Notepad shows it on every Windows: CR LF line ends only, and
+# with "bom", UTF-8 with a byte order mark.
+is_windows_text() {  # FILE [bom]
+    [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] || return 1
+    [ "${2:-}" != bom ] || [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]
+}
+
 # Debian's name and Linux's for the machine an ELF file is built for.
 debian_architecture() {
     case $(file -b "$1") in
@@ -105,6 +122,17 @@ uname_architecture() {
         arm64) echo aarch64 ;;
         *) echo unknown ;;
     esac
+}
+
+# The desktop entry and the AppStream metadata, as their validators read
+# them: no error, no warning.
+desktop_files_are_valid() {  # ROOT
+    command -v desktop-file-validate >/dev/null || { without desktop-file-validate "the desktop entry"; return; }
+    command -v appstreamcli >/dev/null || { without appstreamcli "the AppStream metadata"; return; }
+    local report
+    report=$(desktop-file-validate "$1/share/applications/times-table.desktop" 2>&1) && [ -z "$report" ] &&
+        report=$(appstreamcli validate --no-net "$1"/share/metainfo/*.metainfo.xml 2>&1) &&
+        ! grep -Eq '^[EW]:' <<<"$report" || { echo "$report"; return 1; }
 }
 
 # hardening-check, for an optimised build (debug builds are not fortified):
@@ -165,6 +193,7 @@ case $what in
             eval '[[ $(dpkg-deb -f "$deb" Depends) =~ ^libc6\ \(.*\),\ libtinfo6\ \(.*\)$ ]]'
         expect "the package has its section" eval '[ "$(dpkg-deb -f "$deb" Section)" = education ]'
         expect "lintian finds no error and no warning" lintian_is_content "$deb"
+        expect "the desktop entry and the AppStream metadata are valid" desktop_files_are_valid "$work/root/usr"
         expect "the package is for the machine the program was built for" \
             eval '[ "$(dpkg-deb -f "$deb" Architecture)" = "$(debian_architecture "$work/root/usr/bin/times-table")" ]'
         expect "the packaged program runs" runs "${emulator[@]}" "$work/root/usr/bin/times-table"
@@ -198,8 +227,14 @@ case $what in
         mkdir "$work/unpacked" && (cd "$work/unpacked" && cmake -E tar xf "$zip")
         top=$(ls "$work/unpacked")
         exe=$work/unpacked/$top/times-table.exe
-        expect "the zip holds the program, both READMEs, the licence and the runtime's notices" \
-            eval '[ "$(cd "$work/unpacked/$top" && ls | LC_ALL=C sort | tr "\n" " ")" = "LICENSE README.ko.md README.md THIRD-PARTY-NOTICES.txt times-table.exe " ]'
+        expect "the zip holds the program, its README, the licence and the runtime's notices" \
+            eval '[ "$(cd "$work/unpacked/$top" && ls | LC_ALL=C sort | tr "\n" " ")" = "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt times-table.exe " ]'
+        for text in README.txt:bom LICENSE.txt THIRD-PARTY-NOTICES.txt:bom; do
+            expect "$text has CR LF line ends (and a byte order mark, for its Korean)" \
+                is_windows_text "$work/unpacked/$top/${text%:bom}" "${text#*:}"
+        done
+        expect "the README says how to start and remove the program, in Korean first" \
+            eval 'grep -q "^실행하기" "$work/unpacked/$top/README.txt" && grep -q "^Removing it" "$work/unpacked/$top/README.txt"'
         for name in "MinGW-w64 runtime" winpthreads "GCC RUNTIME LIBRARY EXCEPTION"; do
             expect "the notices cover $name" grep -qF "$name" "$work/unpacked/$top/THIRD-PARTY-NOTICES.txt"
         done
@@ -213,7 +248,91 @@ case $what in
         expect "the version resource is in Korean and English" grep -qF 'VALUE "Translation", 0x412, 1200, 0x409, 1200' "$work/resources.rc"
         expect "the manifest runs the program as its invoker" grep -qF 'level=""asInvoker""' "$work/resources.rc"
         expect "the manifest declares Windows 7 to 11" eval '[ "$(grep -c "<supportedOS Id=" "$work/resources.rc")" = 4 ]'
+        expect "the program carries its icon" grep -qF "RT_GROUP_ICON" "$work/resources.rc"
         expect "the zipped program runs" runs "${emulator[@]}" "$exe"
+        ;;
+    installer)
+        if ! command -v makensis >/dev/null; then
+            echo "makensis is not installed (nsis): the installer is not tried"
+            [ "${CI:-}" = true ] && exit 1
+            exit 77
+        fi
+        # In a new Wine prefix of the test's own, under a wineserver of its own.
+        (cd "$build" && "$tool" -G NSIS -B "$work/out" >/dev/null)
+        setup=$(ls "$work"/out/times-table-*-win64-setup.exe)
+        wine=${emulator[0]} wineserver=${emulator[1]}
+        export WINEPREFIX=$work/prefix WINEDLLOVERRIDES=winemenubuilder.exe=d WINEDEBUG=-all
+        trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
+        # Runs a Windows program and waits for every process it started, as
+        # an uninstaller runs from a copy of itself.
+        run() { "$wine" "$@"; local status=$?; "$wineserver" -w; return "$status"; }
+        run wineboot --init >/dev/null 2>&1
+        drive=$WINEPREFIX/drive_c
+        user=$(cd "$drive/users" && ls | grep -vx Public)
+        # The files of the prefix, but for Wine's own and the temporary ones.
+        files() { (cd "$drive" && find . -path ./windows -prune -o -path "*/AppData/Local/Temp" -prune -o -type f -print | sort); }
+        value() {  # HIVE KEY NAME: a value of HIVE\Software\Microsoft\Windows\CurrentVersion\KEY
+            "$wine" reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\$2" /v "$3" 2>/dev/null | tr -d '\r' |
+                sed -n "s/^ *$3 *REG_[A-Z_]* *//p"
+        }
+        entry_is_complete() {  # HIVE
+            local name values
+            values=$("$wine" reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\times-table")
+            for name in DisplayName DisplayVersion Publisher DisplayIcon InstallLocation UninstallString \
+                QuietUninstallString EstimatedSize NoModify NoRepair; do
+                grep -Eq "^ +$name +REG_[A-Z_]+ +[^ ]" <<<"$values" || { echo "no $name in $1"; return 1; }
+            done
+        }
+        count() { find "$drive" -name "$1" | wc -l; }
+        # What Apps & features runs to uninstall without a word: "PROGRAM" ARGUMENTS.
+        quiet_uninstall() {
+            local command program
+            command=$(value "$1" 'Uninstall\times-table' QuietUninstallString)
+            program=${command#\"} program=${program%%\"*}
+            # shellcheck disable=SC2086 # the arguments are meant to split
+            run "$program" ${command##*\"}
+        }
+        # 7, then 0: the table and two prompts, code page 949 bytes with CR LF line ends.
+        prompt='\r\n1\xBA\xCE\xC5\xCD 9\xB1\xEE\xC1\xF6 \xC1\xA4\xBC\xF6 \xC0\xD4\xB7\xC2/\xB8\xEE\xB4\xDC :(0\xC0\xBA \xC1\xBE\xB7\xE1)\r\n'
+        { printf "$prompt"; for m in 1 2 3 4 5 6 7 8 9; do printf '7*%d=%2d\r\n' "$m" $((7 * m)); done; printf "$prompt"; } >"$work/seven"
+        answers_seven() { printf '7\n0\n' | "$wine" "$1" 2>/dev/null | cmp -s - "$work/seven"; }
+
+        # A user PATH longer than NSIS's strings hold, which must come through.
+        long_path=$(for ((i = 0; ${#p} < 3000; i++)); do p+="C:\\Tools\\tool-$i;"; done; printf '%s' "${p:0:3000}")
+        "$wine" reg add 'HKCU\Environment' /v PATH /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
+        path_is_unchanged() { [ "$("$wine" reg query 'HKCU\Environment' /v PATH | tr -d '\r' | sed -n 's/^ *PATH *REG_EXPAND_SZ *//p')" = "$long_path" ]; }
+        files >"$work/files-before"
+
+        run "$setup" /S /CurrentUser
+        user_programs=$drive/users/$user/AppData/Local/Programs/times-table
+        expect "for the current user: the program in %LOCALAPPDATA%\\Programs" test -f "$user_programs/times-table.exe"
+        expect "for the current user: a complete Apps & features entry in HKCU" entry_is_complete HKCU
+        expect "for the current user: an App Paths entry in HKCU" \
+            eval '[ -n "$(value HKCU "App Paths\\times-table.exe" Path)" ]'
+        expect "for the current user: a Start-menu shortcut named 구구단" \
+            test -f "$drive/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/구구단.lnk"
+        expect "the installed program answers 7, then 0, byte for byte" \
+            answers_seven "C:\\users\\$user\\AppData\\Local\\Programs\\times-table\\times-table.exe"
+        run "$setup" /S /CurrentUser
+        expect "installed again: one program, one shortcut" \
+            eval '[ "$(count times-table.exe) $(count "*구구단*")" = "1 1" ]'
+
+        run "$setup" /S /AllUsers
+        expect "for all users: the program in Program Files" test -f "$drive/Program Files/times-table/times-table.exe"
+        expect "for all users: a complete Apps & features entry in HKLM" entry_is_complete HKLM
+        expect "for all users: a Start-menu shortcut named 구구단" \
+            test -f "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/구구단.lnk"
+        expect "one program and one shortcut in each mode" eval '[ "$(count times-table.exe) $(count "*구구단*")" = "2 2" ]'
+        expect "the 3,000-character user PATH is as it was" path_is_unchanged
+
+        quiet_uninstall HKLM
+        expect "removed for all users: the installation for the user alone stays" \
+            eval '[ ! -e "$drive/Program Files/times-table" ] && [ -z "$(value HKLM "Uninstall\\times-table" DisplayName)" ] && test -f "$user_programs/times-table.exe"'
+        quiet_uninstall HKCU
+        expect "removed for the user: no file, folder, shortcut or entry is left" \
+            eval '[ "$(count "*times-table*") $(count "*구구단*")" = "0 0" ] && [ -z "$(value HKCU "Uninstall\\times-table" DisplayName)$(value HKCU "App Paths\\times-table.exe" Path)" ]'
+        expect "every other file is as it was" eval 'files | cmp -s - "$work/files-before"'
+        expect "the user PATH is still as it was" path_is_unchanged
         ;;
 esac
 echo "$passed passed, $failures failed"

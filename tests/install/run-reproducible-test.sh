@@ -30,7 +30,7 @@ sums() { cat "$work/$1/dist/SHA256SUMS"; }
 # Every artefact the release must hold, and nothing else.
 artefacts=$(sums first | sed 's/^[0-9a-f]*  //' | sed -E 's/[0-9]+\.[0-9]+\.[0-9]+/VERSION/' | tr '\n' ' ')
 expected="times-table-VERSION-linux-aarch64.tar.gz times-table-VERSION-linux-x86_64.tar.gz \
-times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
+times-table-VERSION-win64-setup.exe times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
 failures=0
 if [ "$artefacts" != "$expected" ]; then
     echo "FAIL the release holds $artefacts"

@@ -2,7 +2,7 @@
 # Drives the program in a real terminal (tmux) as a person would, and reads the
 # screen and the raw bytes the terminal received.
 #
-#   run-terminal-test.sh [--term TERM] [--windows [--no-vt]] -- PROGRAM [ARGS...]
+#   run-terminal-test.sh [--term TERM] [--windows [--no-vt] [--large-input]] -- PROGRAM [ARGS...]
 #
 # With a TERM that can clear, the screen must be cleared once at start, and
 # where the terminal can clear its scrollback (terminfo's E3, or a terminal
@@ -12,15 +12,17 @@
 # console writes escapes of its own; it must clear the terminal's scrollback
 # too, as cls does behind ConPTY, but not where its console refuses virtual
 # terminal sequences (--no-vt). There the console's end-of-input key is
-# tried as well.
+# tried as well, and with --large-input a large input piped in must be
+# answered on the console whole, every prompt legible.
 set -u
 
-term=xterm windows=0 clears=1 vt=1
+term=xterm windows=0 clears=1 vt=1 large_input=0
 while [ $# -gt 0 ]; do
     case $1 in
         --term) term=$2; shift 2 ;;
         --windows) windows=1; shift ;;
         --no-vt) vt=0; shift ;;
+        --large-input) large_input=1; shift ;;
         --) shift; break ;;
         *) echo "usage: $0 [--term TERM] [--windows [--no-vt]] -- PROGRAM..." >&2; exit 2 ;;
     esac
@@ -50,8 +52,10 @@ fi
 
 work=$(mktemp -d)
 server=times-table-test-$$
-# A server of its own, and none of the user's settings (~/.tmux.conf).
-tmux_() { tmux -f /dev/null -L "$server" "$@"; }
+# A server of its own, and none of the user's settings (~/.tmux.conf); a
+# history that holds a large input's answers.
+echo 'set-option -g history-limit 20000' >"$work/tmux.conf"
+tmux_() { tmux -f "$work/tmux.conf" -L "$server" "$@"; }
 trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
 failures=0 passed=0
 
@@ -138,6 +142,16 @@ if [ "$windows" = 1 ]; then
     wait_for "$prompt"
     tmux_ send-keys -t test C-z Enter
     expect "Ctrl+Z, Enter ends the program with status 0" wait_for 'status=0'
+    if [ "$large_input" = 1 ]; then
+        # Written to the console in pieces that any console takes (1,000
+        # tables are some 100 KiB), none ending inside a character.
+        tmux_ send-keys -t test clear Enter
+        wait_for_gone 'status=0'
+        tmux_ send-keys -t test "awk 'BEGIN { for (i = 0; i < 1000; i++) print i % 9 + 1; print 0 }' | '$work/launch'; echo \"status=\$?\"" Enter
+        expect "a large input piped in is answered with status 0" wait_for 'status=0'
+        expect "all 1,001 prompts of a large input are legible on the console" \
+            eval '[ "$(history_and_screen | grep -cx -- "$prompt") $(history_and_screen | grep -c 부터)" = "1001 1001" ]'
+    fi
 else
     if [ "$clears" = 0 ]; then
         expect "TERM=$term gets no escape byte" eval "! grep -q \$'\\e' '$work/raw'"
