@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "../platform.hpp"
 #include "locale_codeset.hpp"
@@ -64,5 +65,6 @@ Texts texts_for_output() {
         return std::move(*texts);
     }
     // Where no converter can, the bytes go as they are.
-    return converted_texts(cp949_texts(), codeset).value_or(cp949_texts());
+    Texts texts = cp949_texts();
+    return converted_texts(texts, codeset).value_or(std::move(texts));
 }
