@@ -4,16 +4,12 @@
 #include <cstdint>
 #include <limits>
 
+#include "ascii.hpp"
+
 namespace {
 
-// The white space of the C locale's isspace, without its locale dependence.
-bool is_space(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
+using ascii::is_digit;
+using ascii::is_space;
 
 // Larger than any 32-bit magnitude, and small enough that one more digit
 // cannot overflow the accumulator.

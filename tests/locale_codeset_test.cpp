@@ -22,10 +22,12 @@ TEST(LocaleCodeset, FollowsWhatTheUserMeant) {
         // ... except where LC_ALL asks for it, whatever else is set.
         {{"C", "", "ko_KR.UTF-8"}, "ANSI_X3.4-1968", "ASCII"},
         {{"POSIX", "C.UTF-8", ""}, "ANSI_X3.4-1968", "ASCII"},
-        // Installed locales answer for themselves; empty variables are skipped.
-        {{"", "C.UTF-8", "ko_KR.eucKR"}, "UTF-8", "UTF-8"},
-        {{"", "", "ko_KR.EUC-KR"}, "EUC-KR", "EUC-KR"},
-        {{"ko_KR.UTF-8", "", "ko_KR.eucKR"}, "UTF-8", "UTF-8"},
+        // Installed locales whose names declare no codeset answer for
+        // themselves; empty variables are skipped.
+        {{"", "ko_KR", "ko_KR.UTF-8"}, "EUC-KR", "EUC-KR"},
+        {{"", "", "ko_KR"}, "EUC-KR", "EUC-KR"},
+        {{"zh_CN", "", "ko_KR.UTF-8"}, "GB2312", "GB2312"},
+        {{"", "korean", ""}, "EUC-KR", "EUC-KR"},
         // Locales that are not installed declare their codeset in their name.
         {{"", "", "ko_KR.UTF-8"}, std::nullopt, "UTF-8"},
         {{"", "", "en_US.utf8"}, std::nullopt, "utf8"},

@@ -2,18 +2,12 @@
 
 #include <algorithm>
 
+#include "../ascii.hpp"
+
 namespace {
 
 bool is_c_locale(std::string_view name) {
     return name.empty() || name == "C" || name == "POSIX";
-}
-
-bool is_letter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool is_lower(char c) {
-    return c >= 'a' && c <= 'z';
 }
 
 // A locale name is language[_territory][.codeset][@modifier]: "ko_KR.UTF-8",
@@ -27,8 +21,8 @@ std::optional<std::string_view> declared_codeset(std::string_view name) {
         const std::string_view codeset = name.substr(dot + 1);
         return codeset.empty() ? std::nullopt : std::optional(codeset);
     }
-    const bool language_or_alias =
-        std::ranges::all_of(name, is_letter) && (name.size() <= 3 || std::ranges::all_of(name, is_lower));
+    const bool language_or_alias = std::ranges::all_of(name, ascii::is_letter) &&
+                                   (name.size() <= 3 || std::ranges::all_of(name, ascii::is_lower));
     if (language_or_alias || name.find('_') != std::string_view::npos) {
         return std::nullopt;
     }

@@ -1,18 +1,13 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 #include "../texts.hpp"
 
-// Whether a locale codeset shows the code page 949 texts best as they are:
-// the Korean codesets hold them already, and ASCII or the ISO 8859 sets
-// cannot show Hangul in any form.
-bool keeps_cp949_bytes(std::string_view codeset);
-
-// Whether a locale codeset names UTF-8 ("UTF-8", "utf8").
-bool is_utf8(std::string_view codeset);
-
-// The texts in a codeset that the program holds them in itself (UTF-8,
-// GB18030, and those that keep the code page 949 bytes), or nothing.
-std::optional<Texts> built_in_texts(std::string_view codeset);
+// The texts in the form a locale codeset shows as Korean. Of the codesets of
+// the C library's locales only UTF-8, GB18030 and the Korean ones (CP949,
+// UHC, EUC-KR) hold Hangul; the first two get the texts' own form in them,
+// which the program holds itself, and every other codeset the code page 949
+// bytes: the Korean codesets show them, and the rest (ASCII, ISO 8859,
+// EUC-JP, KOI8-R, ...) show no Hangul in any form.
+Texts texts_for_codeset(std::string_view codeset);
