@@ -2,13 +2,16 @@
 # Drives the program in a real terminal (tmux) as a person would, and reads the
 # screen and the raw bytes the terminal received.
 #
-#   run-terminal-test.sh [--term TERM] [--windows [--no-vt] [--large-input]] -- PROGRAM [ARGS...]
+#   run-terminal-test.sh [--term TERM [--no-terminfo]] [--windows [--no-vt] [--large-input]] -- PROGRAM [ARGS...]
 #
 # With a TERM that can clear, the screen must be cleared once at start, and
 # where the terminal can clear its scrollback (terminfo's E3, or a terminal
 # with no entry here, cleared by ECMA-48 sequences) that must hold nothing
 # from before either; with TERM=dumb or unknown nothing is cleared and no
-# escape byte is written. --windows is for a program under Wine, whose
+# escape byte is written. --no-terminfo runs the program where no terminfo
+# entry can be found at all, whatever this machine has installed
+# (tests/without-terminfo.sh), so that it must clear by ECMA-48 sequences.
+# --windows is for a program under Wine, whose
 # console writes escapes of its own; it must clear the terminal's scrollback
 # too, as cls does behind ConPTY, but not where its console refuses virtual
 # terminal sequences (--no-vt). There the console's end-of-input key is
@@ -16,15 +19,16 @@
 # answered on the console whole, every prompt legible.
 set -u
 
-term=xterm windows=0 clears=1 vt=1 large_input=0
+term=xterm terminfo=1 windows=0 clears=1 vt=1 large_input=0
 while [ $# -gt 0 ]; do
     case $1 in
         --term) term=$2; shift 2 ;;
+        --no-terminfo) terminfo=0; shift ;;
         --windows) windows=1; shift ;;
         --no-vt) vt=0; shift ;;
         --large-input) large_input=1; shift ;;
         --) shift; break ;;
-        *) echo "usage: $0 [--term TERM] [--windows [--no-vt]] -- PROGRAM..." >&2; exit 2 ;;
+        *) echo "usage: $0 [--term TERM [--no-terminfo]] [--windows [--no-vt] [--large-input]] -- PROGRAM..." >&2; exit 2 ;;
     esac
 done
 
@@ -44,10 +48,17 @@ if [ "$windows" = 1 ]; then
 elif infocmp -x "$term" 2>/dev/null | grep -q '[[:space:]]E3='; then
     clears_scrollback=1
 fi
-if [ "$windows" = 0 ] && [ "$clears" = 1 ] && ! infocmp "$term" >/dev/null 2>&1; then
+if [ "$windows" = 0 ] && [ "$clears" = 1 ] && { [ "$terminfo" = 0 ] || ! infocmp "$term" >/dev/null 2>&1; }; then
     # No entry for this terminal here: ECMA-48's home, erase display, erase scrollback.
     echo "no terminfo entry for $term: expecting the ECMA-48 clear"
     clear_bytes=$'\e[H\e[2J\e[3J' clears_scrollback=1
+fi
+
+if [ "$terminfo" = 0 ]; then
+    set -- sh "$(dirname "$0")/../without-terminfo.sh" "$@"
+    sh "$(dirname "$0")/../without-terminfo.sh" true
+    status=$?
+    [ "$status" = 0 ] || exit "$status"
 fi
 
 work=$(mktemp -d)
