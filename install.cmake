@@ -22,16 +22,39 @@ else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+  # The release this is: the changelog's newest entry names its version,
+  # which must be the project's, and its date, which the manual pages and
+  # the AppStream metadata give.
+  file(READ packaging/debian/changelog changelog)
+  if(NOT changelog MATCHES "^times-table \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/debian/changelog's newest entry is not for version ${PROJECT_VERSION}")
+  endif()
+  if(NOT changelog MATCHES "\n -- [^\n]*  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "packaging/debian/changelog's newest entry has no date")
+  endif()
+  set(day ${CMAKE_MATCH_1})
+  set(year ${CMAKE_MATCH_3})
+  string(FIND "JanFebMarAprMayJunJulAugSepOctNovDec" ${CMAKE_MATCH_2} month)
+  math(EXPR month "${month} / 3 + 101")  # 101 to 112: the month in two digits after the 1
+  string(SUBSTRING ${month} 1 2 month)
+  set(RELEASE_DATE ${year}-${month}-${day})
+
   # Manual pages and the changelog go gzipped, as Debian wants them: -9, and
   # -n so that no file name or time stamp makes two builds differ.
   find_program(GZIP gzip REQUIRED)
   set(gzipped)
+  configure_file(doc/times-table.1.in doc/times-table.1 @ONLY)
+  configure_file(doc/ko/times-table.1.in doc/ko/times-table.1 @ONLY)
   foreach(file doc/times-table.1 doc/ko/times-table.1 packaging/debian/changelog)
+    set(input ${CMAKE_CURRENT_BINARY_DIR}/${file})
+    if(NOT EXISTS ${input})
+      set(input ${PROJECT_SOURCE_DIR}/${file})
+    endif()
     set(output ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
     get_filename_component(output_dir ${output} DIRECTORY)
     add_custom_command(OUTPUT ${output} COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
-                       COMMAND sh -c "\"$0\" -9n <\"$1\" >\"$2\"" ${GZIP} ${PROJECT_SOURCE_DIR}/${file} ${output}
-                       DEPENDS ${file} VERBATIM)
+                       COMMAND sh -c "\"$0\" -9n <\"$1\" >\"$2\"" ${GZIP} ${input} ${output}
+                       DEPENDS ${input} VERBATIM)
     list(APPEND gzipped ${output})
   endforeach()
   add_custom_target(times-table-docs ALL DEPENDS ${gzipped})
@@ -98,6 +121,7 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_TIMES_TABLE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/before-packing.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/open-modes.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/sorted-archives.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

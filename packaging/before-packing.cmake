@@ -1,14 +1,54 @@
 # Read by cpack before it packs anything, once for each generator.
 
+set(source "${CPACK_TIMES_TABLE_SOURCE_DIR}")
+# Where a source tarball keeps the time of the commit it was made from,
+# since it holds no history to read it from.
+set(epoch_file "${source}/packaging/source-date-epoch")
+
 # Packages are reproducible: every time stamp in them is SOURCE_DATE_EPOCH,
 # which the environment may set and which is otherwise the time of the last
-# commit, so two builds of one commit give the same bytes.
+# commit, read from git in a checkout and from the source tarball's record
+# of it in an unpacked tarball. Without either a build would stamp its own
+# time, and so differ from every other.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(COMMAND git -C "${CPACK_TIMES_TABLE_SOURCE_DIR}" log -1 --format=%ct
-                  OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE status)
-  if(status EQUAL 0 AND commit_time MATCHES "^[0-9]+$")
-    set(ENV{SOURCE_DATE_EPOCH} "${commit_time}")
+  if(EXISTS "${source}/.git")
+    execute_process(COMMAND git -C "${source}" log -1 --format=%ct OUTPUT_VARIABLE epoch
+                    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "git cannot say the time of the last commit in ${source} (${status})")
+    endif()
+  elseif(EXISTS "${epoch_file}")
+    file(STRINGS "${epoch_file}" epoch LIMIT_COUNT 1)
+  else()
+    message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout nor ${epoch_file}: "
+                        "the packages' time stamps would be this build's. Set SOURCE_DATE_EPOCH.")
   endif()
+  if(NOT epoch MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "Not a time for SOURCE_DATE_EPOCH: '${epoch}'")
+  endif()
+  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+endif()
+
+# The source tarball holds what the commit holds, not the working tree: no
+# untracked file, no uncommitted change, no worktree's .git file, and beside
+# it the commit's time. git exports the commit into a folder of cpack's that
+# it then packs. Unpacked from such a tarball, with no history, the tree
+# is packed as it stands.
+if(CPACK_PACKAGE_FILE_NAME STREQUAL CPACK_SOURCE_PACKAGE_FILE_NAME AND EXISTS "${source}/.git")
+  if(NOT CPACK_PACKAGE_DIRECTORY)
+    message(FATAL_ERROR "cpack named no folder to pack in")
+  endif()
+  set(export "${CPACK_PACKAGE_DIRECTORY}/_CPack_Packages/commit")
+  file(REMOVE_RECURSE "${export}")
+  file(MAKE_DIRECTORY "${export}")
+  execute_process(COMMAND git -C "${source}" archive --format=tar HEAD COMMAND tar -x -C "${export}"
+                  RESULTS_VARIABLE status)
+  if(NOT status MATCHES "^0;0$")
+    message(FATAL_ERROR "could not export the commit of ${source}: ${status}")
+  endif()
+  file(WRITE "${export}/packaging/source-date-epoch" "$ENV{SOURCE_DATE_EPOCH}\n")
+  set(CPACK_INSTALLED_DIRECTORIES "${export};/")
+  set(CPACK_IGNORE_FILES "")  # the commit holds no build of its own; and the export is inside one
 endif()
 
 # A Debian package's dependencies are what dpkg-shlibdeps finds in the ELF

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Makes every release artefact twice with tools/release, each time in its own
-# copy of this checkout in a folder of a different name, and compares the two
-# SHA256SUMS: every package must come out byte for byte the same. The checks
-# of each package's contents run in the suite of its build.
+# Makes every release artefact with tools/release three times and compares
+# their SHA256SUMS: every package must come out byte for byte the same
+# whoever builds it, wherever, and from the source tarball as from git.
+#
+#   1. in a copy of this checkout, holding an untracked file too, which
+#      the source tarball must leave out;
+#   2. in a copy in a folder of another name, as another user (nobody,
+#      where this runs as root) under umask 077;
+#   3. from the source tarball of the first, unpacked, with no history.
+#
+# The checks of each package's contents run in the suite of its build.
 #
 #   run-reproducible-test.sh
 set -u
@@ -10,39 +17,68 @@ here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"  # for the other user
+failures=0
+fail() { echo "FAIL $1"; failures=$((failures + 1)); }
 
-# The checkout as it stands, uncommitted changes included, with its history
-# (the packages' time stamps come from the last commit).
-copy_checkout() {
+# The checkout as it stands, uncommitted changes included: committed in the
+# copy, at the time of the last commit and by one name, so that each copy
+# holds the same commit and the source tarball what its packages are built
+# from.
+copy_checkout() {  # FOLDER
     mkdir -p "$1"
     (cd "$source" && git ls-files -z --cached --others --exclude-standard |
-        xargs -0 cp --parents -t "$1" && cp -a .git "$1/")
+        xargs -0 cp --parents -t "$1" 2>/dev/null; cp -a .git "$1/")
+    (cd "$1" && git add -A && git diff --cached --quiet ||
+        GIT_AUTHOR_DATE=@$(git log -1 --format=%ct) GIT_COMMITTER_DATE=@$(git log -1 --format=%ct) \
+            git -c user.name=times-table -c user.email=developers@times-table.invalid \
+            commit -q -m "uncommitted changes" --no-verify)
 }
 
-release() {  # FOLDER
-    copy_checkout "$1"
-    (cd "$1" && tools/release >/dev/null) || { echo "FAIL tools/release in $1"; exit 1; }
+release() {  # FOLDER [COMMAND-PREFIX...]
+    local folder=$1
+    shift
+    (cd "$folder" && "$@" tools/release >"$work/release.log" 2>&1) ||
+        { cat "$work/release.log"; echo "FAIL tools/release in $folder"; exit 1; }
 }
 
+copy_checkout "$work/first"
+echo 'not part of any commit' >"$work/first/untracked-file"
 release "$work/first"
-release "$work/second-release-elsewhere"
+
+copy_checkout "$work/second-release-elsewhere"
+if [ "$(id -u)" = 0 ]; then
+    chown -R nobody: "$work/second-release-elsewhere"
+    mkdir "$work/home" && chown nobody: "$work/home"
+    release "$work/second-release-elsewhere" setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env HOME="$work/home" bash -c 'umask 077 && exec "$@"' umask-077
+else
+    echo "not root: the second release is made by this user too, under umask 077"
+    [ "${CI:-}" = true ] && fail "CI must make the second release as another user"
+    release "$work/second-release-elsewhere" bash -c 'umask 077 && exec "$@"' umask-077
+fi
+
 sums() { cat "$work/$1/dist/SHA256SUMS"; }
+tarball=$(cd "$work/first/dist" && ls | grep -E "^times-table-[0-9]+\.[0-9]+\.[0-9]+\.tar\.gz$")
+mkdir "$work/from-source" && tar -xzf "$work/first/dist/$tarball" -C "$work/from-source"
+unpacked=$(ls -d "$work"/from-source/*)
+release "$unpacked"
+
 # Every artefact the release must hold, and nothing else.
 artefacts=$(sums first | sed 's/^[0-9a-f]*  //' | sed -E 's/[0-9]+\.[0-9]+\.[0-9]+/VERSION/' | tr '\n' ' ')
 expected="times-table-VERSION-linux-aarch64.tar.gz times-table-VERSION-linux-x86_64.tar.gz \
 times-table-VERSION-win64-setup.exe times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
-failures=0
-if [ "$artefacts" != "$expected" ]; then
-    echo "FAIL the release holds $artefacts"
-    failures=1
-fi
-if ! diff <(sums first) <(sums second-release-elsewhere); then
-    echo "FAIL two releases of one commit differ"
-    failures=1
-fi
-if ! (cd "$work/first/dist" && sha256sum --quiet -c SHA256SUMS); then
-    echo "FAIL SHA256SUMS does not verify"
-    failures=1
-fi
-[ "$failures" = 0 ] && echo "two releases in different folders give the same $(sums first | wc -l) artefacts"
-exit "$failures"
+[ "$artefacts" = "$expected" ] || fail "the release holds $artefacts"
+diff <(sums first) <(sums second-release-elsewhere) || fail "two releases of one commit differ"
+diff <(sums first) "$unpacked/dist/SHA256SUMS" || fail "the release made from the source tarball differs"
+(cd "$work/first/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
+listing=$(tar -tzf "$work/first/dist/$tarball")
+! grep -Eq '/(untracked-file|\.git)$' <<<"$listing" || fail "the source tarball holds what no commit does"
+[ "$(grep -vc '/$' <<<"$listing")" = "$(cd "$work/first" && git ls-files | wc -l | awk '{ print $1 + 1 }')" ] ||
+    fail "the source tarball does not hold the commit's files and the commit's time"
+for deb in "$work"/first/dist/*.deb; do
+    ! dpkg-deb -c "$deb" | grep -E '^d' | grep -v '^drwxr-xr-x' || fail "a folder of ${deb##*/} is not 0755"
+done
+
+[ "$failures" = 0 ] && echo "three releases, as two users and from the source tarball, give the same $(sums first | wc -l) artefacts"
+exit "$((failures > 0))"
