@@ -261,6 +261,9 @@ case $what in
         # In a new Wine prefix of the test's own, under a wineserver of its own.
         (cd "$build" && "$tool" -G NSIS -B "$work/out" >/dev/null)
         setup=$(ls "$work"/out/times-table-*-win64-setup.exe)
+        # The same installer as a later version, to install over.
+        (cd "$build" && "$tool" -G NSIS -D CPACK_PACKAGE_VERSION=99.0.0 -B "$work/newer" >/dev/null)
+        newer_setup=$(ls "$work"/newer/times-table-*-win64-setup.exe)
         wine=${emulator[0]} wineserver=${emulator[1]}
         export WINEPREFIX=$work/prefix WINEDLLOVERRIDES=winemenubuilder.exe=d WINEDEBUG=-all
         trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
@@ -299,7 +302,7 @@ case $what in
         answers_seven() { printf '7\n0\n' | "$wine" "$1" 2>/dev/null >"$work/answer" && cmp -s "$work/answer" "$work/seven"; }
 
         # A user PATH longer than NSIS's strings hold, which must come through.
-        long_path=$(for ((i = 0; ${#p} < 3000; i++)); do p+="C:\\Tools\\tool-$i;"; done; printf '%s' "${p:0:3000}")
+        long_path=$(p=''; for ((i = 0; ${#p} < 3000; i++)); do p+="C:\\Tools\\tool-$i;"; done; printf '%s' "${p:0:3000}")
         "$wine" reg add 'HKCU\Environment' /v PATH /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
         path_is_unchanged() { [ "$("$wine" reg query 'HKCU\Environment' /v PATH | tr -d '\r' | sed -n 's/^ *PATH *REG_EXPAND_SZ *//p')" = "$long_path" ]; }
         files >"$work/files-before"
@@ -326,9 +329,21 @@ case $what in
         expect "one program and one shortcut in each mode" eval '[ "$(count times-table.exe) $(count "*구구단*")" = "2 2" ]'
         expect "the 3,000-character user PATH is as it was" path_is_unchanged
 
-        quiet_uninstall HKLM
-        expect "removed for all users: the installation for the user alone stays" \
-            eval '[ ! -e "$drive/Program Files/times-table" ] && [ -z "$(value HKLM "Uninstall\\times-table" DisplayName)" ] && test -f "$user_programs/times-table.exe"'
+        # The all-users copy's uninstaller, started as from its folder, with no mode.
+        user_copy() { find "$user_programs" -type f -exec md5sum {} + | sort; value HKCU 'Uninstall\times-table' InstallLocation; }
+        user_copy >"$work/user-copy"
+        run "C:\\Program Files\\times-table\\uninstall.exe" /S
+        expect "uninstall.exe /S with no mode removes its own copy, the one for all users" \
+            eval '[ ! -e "$drive/Program Files/times-table" ] && [ -z "$(value HKLM "Uninstall\\times-table" DisplayName)" ] && [ ! -e "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/구구단.lnk" ]'
+        expect "the copy for the user alone stays as it was" eval 'user_copy | cmp -s - "$work/user-copy"'
+
+        run "$newer_setup" /S /CurrentUser
+        run "$setup" /S /CurrentUser
+        status=$?
+        # Windows' exit code 1638, of which a POSIX status holds the low 8 bits.
+        expect "installed over a newer copy, it refuses under /S with exit code 1638" eval '[ "$status" = $((1638 % 256)) ]'
+        expect "the newer copy stays" eval '[ "$(value HKCU "Uninstall\\times-table" DisplayVersion)" = 99.0.0 ] && test -f "$user_programs/uninstall.exe"'
+
         quiet_uninstall HKCU
         expect "removed for the user: no file, folder, shortcut or entry is left" \
             eval '[ "$(count "*times-table*") $(count "*구구단*")" = "0 0" ] && [ -z "$(value HKCU "Uninstall\\times-table" DisplayName)$(value HKCU "App Paths\\times-table.exe" Path)" ]'
