@@ -1,7 +1,8 @@
 # Where the program goes when installed, and the packages made of it (cpack
 # in the build folder): a Debian package on Linux, a tarball for any Linux
-# of the static program, a zip and an installer on Windows; and, from any
-# build folder, the source tarball (cpack --config CPackSourceConfig.cmake).
+# of the static program, a zip and an installer on Windows, a zip of the web
+# page to open or to put on a web server; and, from any build folder, the
+# source tarball (cpack --config CPackSourceConfig.cmake).
 if(WIN32)
   # A zip to unpack and run, and an installer: the program, a README for
   # Windows users, the licence and the notices of the runtime libraries
@@ -18,6 +19,12 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP NSIS)
   set(CPACK_SYSTEM_NAME win64)
   list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+elseif(EMSCRIPTEN)
+  # The page as index.html, installable and offline from a web server, with
+  # its manifest, service worker and icons (cmake/web-page.cmake).
+  install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/site/ DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
 else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

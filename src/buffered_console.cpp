@@ -2,10 +2,11 @@
 
 #include <cstring>
 
+// The blocks are left uninitialised, as nothing is read from them before it
+// is written (std::make_unique_for_overwrite, which says so, is missing from
+// some standard libraries still: Emscripten's libc++ 13).
 BufferedConsole::BufferedConsole(Device& device)
-    : device_(device),
-      input_(std::make_unique_for_overwrite<char[]>(block_size)),
-      output_(std::make_unique_for_overwrite<char[]>(block_size)) {}
+    : device_(device), input_(new char[block_size]), output_(new char[block_size]) {}
 
 void BufferedConsole::clear_screen() {
     flush();

@@ -4,7 +4,7 @@
 #
 #   run-cases.sh [--windows] --locale LOCALE -- PROGRAM [ARGS...]
 #   run-cases.sh --env 'NAME=VALUE...' --texts utf8|cp949 -- PROGRAM [ARGS...]
-#   run-cases.sh [--windows] --io-failures -- PROGRAM [ARGS...]
+#   run-cases.sh [--windows | --node] --io-failures -- PROGRAM [ARGS...]
 #   run-cases.sh [--windows] --large-inputs -- PROGRAM [ARGS...]
 #   run-cases.sh --nonblocking -- PROGRAM [ARGS...]
 #   run-cases.sh --loads-nothing -- PROGRAM [ARGS...]
@@ -15,11 +15,13 @@
 # static program in several locales under strace.
 # --windows expects each line break as CR LF, as a Windows text stream writes
 # it, takes the C runtime's own words for the reason of a failure, and leaves
-# out what only POSIX has (death by SIGPIPE).
+# out what only POSIX has (death by SIGPIPE). --node is for the web build's
+# Node.js form, which Node.js cannot show a closed standard stream (it opens
+# /dev/null there) nor SIGPIPE (which it ignores): those cases are left out.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
-mode=cases locale_env=(LC_ALL=C) texts=cp949 windows=0
+mode=cases locale_env=(LC_ALL=C) texts=cp949 windows=0 node=0
 while [ $# -gt 0 ]; do
     case $1 in
         --locale)
@@ -29,6 +31,7 @@ while [ $# -gt 0 ]; do
         --env) read -r -a locale_env <<<"$2"; shift 2 ;;
         --texts) texts=$2; shift 2 ;;
         --windows) windows=1; shift ;;
+        --node) node=1; shift ;;
         --io-failures) mode=io; shift ;;
         --large-inputs) mode=large; shift ;;
         --nonblocking) mode=nonblocking; shift ;;
@@ -159,21 +162,25 @@ run_io_failures() {
         not_tried stdout-full "/dev/full cannot be written"
     fi
 
-    LC_ALL=C "${program[@]}" <"$work/in" 2>"$work/err" >&-
-    status=$? && : >"$work/out"
-    check stdout-closed 1 "$work/empty" "times-table: write error: Bad file descriptor"
+    if [ "$node" = 0 ]; then
+        LC_ALL=C "${program[@]}" <"$work/in" 2>"$work/err" >&-
+        status=$? && : >"$work/out"
+        check stdout-closed 1 "$work/empty" "times-table: write error: Bad file descriptor"
+    fi
 
     LC_ALL=C "${program[@]}" </ >"$work/out" 2>"$work/err"
     status=$?
     check stdin-directory 1 "$work/prompt" "times-table: read error: Is a directory"
 
-    LC_ALL=C "${program[@]}" <&- >"$work/out" 2>"$work/err"
-    status=$?
-    check stdin-closed 1 "$work/prompt" "times-table: read error: Bad file descriptor"
+    if [ "$node" = 0 ]; then
+        LC_ALL=C "${program[@]}" <&- >"$work/out" 2>"$work/err"
+        status=$?
+        check stdin-closed 1 "$work/prompt" "times-table: read error: Bad file descriptor"
+    fi
 
     # A reader that goes away must stop the program, whether SIGPIPE kills it
     # or, ignored, turns into a failed write; endless input must not keep it.
-    if [ "$windows" = 0 ]; then
+    if [ "$windows" = 0 ] && [ "$node" = 0 ]; then
         LC_ALL=C timeout 10 bash -c '"$@" | head -c 100 >/dev/null; exit "${PIPESTATUS[0]}"' _ \
             bash -c 'yes 7 | "$@"; exit "${PIPESTATUS[1]}"' _ "${program[@]}" 2>"$work/err"
         status=$?
@@ -200,7 +207,9 @@ run_on() {
 }
 
 huge=$((256 << 20))
-only_zero() { printf '0\n'; }
+# What 256 MiB are measured against: 16 MiB, after which a runtime with a
+# compiler of its own (Node.js) has settled too.
+small_number() { head -c $((16 << 20)) /dev/zero | tr '\0' 9; printf '\n0\n'; }
 huge_number() { head -c "$huge" /dev/zero | tr '\0' 9; printf '\n0\n'; }
 huge_word() { head -c "$huge" /dev/zero | tr '\0' x; printf '\n0\n'; }
 huge_zero() { head -c "$huge" /dev/zero | tr '\0' 0; printf '\n7\n'; }
@@ -225,12 +234,12 @@ run_large_inputs() {
     fi
     expand PEP | to_crlf >"$work/want-error"
     expand P | to_crlf >"$work/want-end"
-    run_on only_zero "$measure"
+    run_on small_number "$measure"
     base=$peak
     for generator in huge_number huge_word huge_zero; do
         run_on "$generator" "$measure"
         if [ $((peak - base)) -gt 4096 ]; then
-            fail "$generator" "peak memory ${peak} KiB against ${base} KiB for a plain 0"
+            fail "$generator" "peak memory ${peak} KiB against ${base} KiB for a 16 MiB number"
         elif [ "$generator" = huge_zero ]; then
             check "$generator" 0 "$work/want-end" ""
         else

@@ -1,0 +1,35 @@
+# The web build: times-table.js, one module that a page and Node.js both
+# load, and what cmake/web-page.cmake makes of it.
+#
+# Its device's read waits on a JavaScript promise without blocking the page
+# (Asyncify, for the one call that waits). The module carries its
+# WebAssembly inside it (SINGLE_FILE), as a page opened from a file may load
+# nothing beside it. main is started by the page or Node.js, which waits
+# for its status; there is no file system, as the program opens no file.
+set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
+target_link_options(
+  times-table PRIVATE -fexceptions -sASYNCIFY "-sASYNCIFY_IMPORTS=['times_table_host_read']" -sMODULARIZE
+  -sEXPORT_NAME=createTimesTable -sENVIRONMENT=web,node -sSINGLE_FILE -sINVOKE_RUN=0 -sFILESYSTEM=0
+  "-sEXPORTED_FUNCTIONS=['_main']" "-sEXPORTED_RUNTIME_METHODS=['ccall']" --js-library ${host_library})
+set_property(TARGET times-table APPEND PROPERTY LINK_DEPENDS ${host_library})
+
+# Emscripten's linker runs Debian's node-acorn, which this Node.js does not
+# look for where Debian puts it.
+find_path(NODE_MODULES acorn/package.json PATHS /usr/share/nodejs /usr/lib/nodejs NO_CMAKE_FIND_ROOT_PATH
+          NO_DEFAULT_PATH)
+if(NOT NODE_MODULES)
+  message(FATAL_ERROR "acorn for Node.js is not installed (node-acorn on Debian: tools/install-dependencies)")
+endif()
+set_property(TARGET times-table PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=${NODE_MODULES}")
+
+set(web_sources page.js page.html.in node.js service-worker.js.in manifest.webmanifest.in)
+list(TRANSFORM web_sources PREPEND ${PROJECT_SOURCE_DIR}/src/web/)
+file(GLOB web_icons ${PROJECT_SOURCE_DIR}/packaging/icons/web/*.png)
+add_custom_command(
+  OUTPUT times-table.html times-table-node.js site/index.html
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DMODULE=$<TARGET_FILE:times-table>
+          -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
+  DEPENDS times-table ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake ${web_sources} ${web_icons}
+          ${PROJECT_SOURCE_DIR}/packaging/icons/times-table.svg
+  VERBATIM)
+add_custom_target(times-table-page ALL DEPENDS times-table.html times-table-node.js site/index.html)
