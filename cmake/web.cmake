@@ -4,12 +4,18 @@
 # Its device's read waits on a JavaScript promise without blocking the page
 # (Asyncify, for the one call that waits). The module carries its
 # WebAssembly inside it (SINGLE_FILE), as a page opened from a file may load
-# nothing beside it. main is started by the page or Node.js, which waits
-# for its status; there is no file system, as the program opens no file.
+# nothing beside it, and compiles it as it loads (WASM_ASYNC_COMPILATION=0),
+# a task sooner than the browser's compiler in the background would, for
+# so small a module. main is started by the page or Node.js, which waits
+# for its status. There is no file system, as the program opens no file,
+# and its memory is what it needs, 1 MiB with a 64 KiB stack: two 64 KiB
+# blocks and what Asyncify keeps of a waiting read; emmalloc is the smaller
+# allocator for so few allocations.
 set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
 target_link_options(
   times-table PRIVATE -fexceptions -sASYNCIFY "-sASYNCIFY_IMPORTS=['times_table_host_read']" -sMODULARIZE
   -sEXPORT_NAME=createTimesTable -sENVIRONMENT=web,node -sSINGLE_FILE -sINVOKE_RUN=0 -sFILESYSTEM=0
+  -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB
   "-sEXPORTED_FUNCTIONS=['_main']" "-sEXPORTED_RUNTIME_METHODS=['ccall']" --js-library ${host_library})
 set_property(TARGET times-table APPEND PROPERTY LINK_DEPENDS ${host_library})
 

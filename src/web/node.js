@@ -45,7 +45,7 @@ const host = {
   },
 };
 
-createTimesTable({host})
+Promise.resolve(createTimesTable({host}))
   .then((module) => module.ccall('main', 'number', [], [], {async: true}))
   .then((status) => {
     process.exitCode = status;

@@ -103,9 +103,14 @@
     send.disabled = false;
     ended.hidden = true;
     field.value = '';
-    field.focus();
-    createTimesTable({host: host()})
-      .then((module) => module.ccall('main', 'number', [], [], {async: true}))
+    Promise.resolve(createTimesTable({host: host()}))
+      .then((module) => {
+        // main runs until its first read: the prompt is on the page when
+        // the field takes the focus, and one layout serves both.
+        const status = module.ccall('main', 'number', [], [], {async: true});
+        field.focus();
+        return status;
+      })
       .then(finish, (error) => {
         show('\n' + error + '\n', 'failure');
         finish();

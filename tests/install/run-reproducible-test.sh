@@ -67,7 +67,7 @@ release "$unpacked"
 # Every artefact the release must hold, and nothing else.
 artefacts=$(sums first | sed 's/^[0-9a-f]*  //' | sed -E 's/[0-9]+\.[0-9]+\.[0-9]+/VERSION/' | tr '\n' ' ')
 expected="times-table-VERSION-linux-aarch64.tar.gz times-table-VERSION-linux-x86_64.tar.gz \
-times-table-VERSION-win64-setup.exe times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
+times-table-VERSION-web.zip times-table-VERSION-win64-setup.exe times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
 [ "$artefacts" = "$expected" ] || fail "the release holds $artefacts"
 diff <(sums first) <(sums second-release-elsewhere) || fail "two releases of one commit differ"
 diff <(sums first) "$unpacked/dist/SHA256SUMS" || fail "the release made from the source tarball differs"
