@@ -10,7 +10,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const puppeteer = require('puppeteer-core');
+const {launch} = require('../tests/web/chromium.cjs');
 
 const [page, chromium, rounds] = [process.argv[2], process.argv[3], Number(process.argv[4] || 7)];
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-bench-'));
@@ -68,14 +68,7 @@ async function answer(browser, text, prompts) {
 }
 
 async function main() {
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: path.join(work, 'profile'),
-    env: {...process.env, HOME: work},
-    args: ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])],
-  });
+  const browser = await launch(chromium, work);
   const ours = [];
   const theirs = [];
   const lines = [];

@@ -15,7 +15,7 @@ const http = require('http');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const puppeteer = require('puppeteer-core');
+const {launch: chromiumLaunch} = require('./chromium.cjs');
 const axe = require('axe-core');
 
 const [build, cpack, chromium] = process.argv.slice(2);
@@ -73,16 +73,7 @@ const server = http.createServer((request, response) => {
 async function main() {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const origin = `http://127.0.0.1:${server.address().port}/`;
-  fs.mkdirSync(path.join(work, 'home'));
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: path.join(work, 'profile'),
-    // Chromium keeps certificates and font caches in the home folder.
-    env: {...process.env, HOME: path.join(work, 'home')},
-    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', ...(process.getuid() === 0 ? ['--no-sandbox'] : [])],
-  });
+  const browser = await chromiumLaunch(chromium, work);
   try {
     await session(browser, 'from a file', 'file://' + path.join(site, 'index.html'), {width: 1280, height: 900});
     await session(browser, 'times-table.html from a file', 'file://' + path.join(build, 'times-table.html'),
