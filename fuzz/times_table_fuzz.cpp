@@ -15,7 +15,7 @@
 
 namespace {
 
-const Texts texts = cp949_texts();
+const Texts texts = cp949_texts;
 
 bool is_space(char c) {
     return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
@@ -31,7 +31,7 @@ struct Expectation {
 
 // Takes each word's number by its digit string rather than by accumulating it.
 Expectation model(std::string_view input) {
-    Expectation expected{texts.prompt, input.size()};
+    Expectation expected{std::string(texts.prompt), input.size()};
     std::size_t at = 0;
     for (;;) {
         while (at < input.size() && is_space(input[at])) {

@@ -5,29 +5,15 @@ set(source "${CPACK_TIMES_TABLE_SOURCE_DIR}")
 # since it holds no history to read it from.
 set(epoch_file "${source}/packaging/source-date-epoch")
 
-# Packages are reproducible: every time stamp in them is SOURCE_DATE_EPOCH,
-# which the environment may set and which is otherwise the time of the last
-# commit, read from git in a checkout and from the source tarball's record
-# of it in an unpacked tarball. Without either a build would stamp its own
-# time, and so differ from every other.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  if(EXISTS "${source}/.git")
-    execute_process(COMMAND git -C "${source}" log -1 --format=%ct OUTPUT_VARIABLE epoch
-                    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status)
-    if(NOT status EQUAL 0)
-      message(FATAL_ERROR "git cannot say the time of the last commit in ${source} (${status})")
-    endif()
-  elseif(EXISTS "${epoch_file}")
-    file(STRINGS "${epoch_file}" epoch LIMIT_COUNT 1)
-  else()
-    message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout nor ${epoch_file}: "
-                        "the packages' time stamps would be this build's. Set SOURCE_DATE_EPOCH.")
-  endif()
-  if(NOT epoch MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "Not a time for SOURCE_DATE_EPOCH: '${epoch}'")
-  endif()
-  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+# Packages are reproducible: every time stamp in them is SOURCE_DATE_EPOCH.
+# Without one a build would stamp its own time, and so differ from every other.
+include("${source}/packaging/source-date-epoch.cmake")
+source_date_epoch(epoch "${source}")
+if(epoch STREQUAL "")
+  message(FATAL_ERROR "Neither SOURCE_DATE_EPOCH nor a git checkout nor ${epoch_file}: "
+                      "the packages' time stamps would be this build's. Set SOURCE_DATE_EPOCH.")
 endif()
+set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
 
 # The source tarball holds what the commit holds, not the working tree: no
 # untracked file, no uncommitted change, no worktree's .git file, and beside

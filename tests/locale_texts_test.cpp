@@ -18,12 +18,12 @@ TEST(LocaleTexts, TakeTheFormTheCodesetShowsAsKorean) {
         std::string_view error;
     };
     const Group groups[] = {
-        {{"UTF-8", "utf8", "utf-8", "UTF_8"}, utf8::error},
-        {{"GB18030", "gb18030"}, gb18030::error},
+        {{"UTF-8", "utf8", "utf-8", "UTF_8"}, utf8_texts.error},
+        {{"GB18030", "gb18030"}, gb18030_texts.error},
         // The Korean codesets hold the bytes; the rest show no Hangul at all.
         {{"CP949", "UHC", "EUC-KR", "euckr", "ANSI_X3.4-1968", "ISO-8859-1", "EUC-JP", "KOI8-R", "GBK",
           "UTF-16", "UTF", ""},
-         cp949::error},
+         cp949_texts.error},
     };
     for (const Group& group : groups) {
         for (const char* codeset : group.codesets) {
@@ -55,8 +55,8 @@ std::string converted(std::string_view text, const char* codeset) {
 TEST(LocaleTexts, BuiltInFormsAreWhatTheConverterMakesOfThem) {
     for (const char* codeset : {"UTF-8", "GB18030", "EUC-KR"}) {
         const Texts texts = texts_for_codeset(codeset);
-        EXPECT_EQ(texts.prompt, converted(cp949_texts().prompt, codeset)) << codeset;
-        EXPECT_EQ(texts.error, converted(cp949_texts().error, codeset)) << codeset;
+        EXPECT_EQ(texts.prompt, converted(cp949_texts.prompt, codeset)) << codeset;
+        EXPECT_EQ(texts.error, converted(cp949_texts.error, codeset)) << codeset;
     }
 }
 

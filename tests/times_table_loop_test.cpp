@@ -82,7 +82,7 @@ public:
         into[0] = '7';
         return 1;
     }
-    void write(std::string_view) override { throw IoError("write error: gone"); }
+    void write(std::string_view) override { throw IoError("write error", "gone"); }
     void clear_screen() override {}
     int reads = 0;
 };

@@ -17,16 +17,7 @@ struct LocaleVariables {
 // nothing where setlocale fails because the locale is not installed.
 using InstalledCodeset = std::function<std::optional<std::string>()>;
 
-// The codeset the user means the output to be read in.
-//
-// The C and POSIX locales, named or by default, are taken as UTF-8, since the
-// terminals that programs meet today are UTF-8 and Hangul has no ASCII form
-// anyway; only LC_ALL=C (or POSIX) asks for the bytes as they are. A locale
-// that is not installed still says in its name what its user reads, so that
-// name is trusted rather than falling back to C.
-//
-// Loading a locale maps its data from disk, so installed_codeset is asked
-// only where the name does not already say the codeset ("ko_KR", or an alias
-// such as "korean"); an installed locale's codeset is the one its name
-// declares.
+// The codeset the user means the output to be read in, by the rules of the
+// manual page's ENVIRONMENT section. installed_codeset, which loads the
+// locale from disk, is asked only where the name declares no codeset.
 std::string output_codeset(const LocaleVariables& variables, const InstalledCodeset& installed_codeset);

@@ -1,13 +1,16 @@
 // The texts in the encoding of the user's locale.
 #include "locale_texts.hpp"
 
+#include <clocale>
 #include <cstdlib>
+#include <optional>
 #include <string>
+
+#include <langinfo.h>
 
 #include "../ascii.hpp"
 #include "../platform.hpp"
 #include "locale_codeset.hpp"
-#include "locale_services.hpp"
 
 namespace {
 
@@ -22,6 +25,20 @@ std::string canonical(std::string_view codeset) {
     return name;
 }
 
+// What nl_langinfo(CODESET) says of the user's locale where it is installed.
+std::optional<std::string> installed_locale_codeset() {
+#if TIMES_TABLE_STATIC
+    // A locale's data belongs to the host's C library, which need not be the
+    // one linked in: the static program loads none.
+    return std::nullopt;
+#else
+    if (std::setlocale(LC_CTYPE, "") == nullptr) {
+        return std::nullopt;
+    }
+    return nl_langinfo(CODESET);
+#endif
+}
+
 std::string_view variable(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
@@ -32,12 +49,12 @@ std::string_view variable(const char* name) {
 Texts texts_for_codeset(std::string_view codeset) {
     const std::string name = canonical(codeset);
     if (name == "UTF8") {
-        return utf8_texts();
+        return utf8_texts;
     }
     if (name == "GB18030") {
-        return gb18030_texts();
+        return gb18030_texts;
     }
-    return cp949_texts();
+    return cp949_texts;
 }
 
 Texts texts_for_output() {

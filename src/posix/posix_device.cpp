@@ -1,7 +1,5 @@
 // Standard input and output through read(2) and write(2).
 #include <cerrno>
-#include <cstring>
-#include <string>
 
 #include <poll.h>
 #include <unistd.h>
@@ -11,10 +9,6 @@
 #include "terminal_clear.hpp"
 
 namespace {
-
-[[noreturn]] void fail(const char* action) {
-    throw IoError(std::string(action) + ": " + std::strerror(errno));
-}
 
 bool would_block(int error) {
     return error == EAGAIN || error == EWOULDBLOCK;  // the same value on most systems, not all
@@ -27,7 +21,7 @@ void wait_until_ready(int fd, short events, const char* action) {
     pollfd stream{fd, events, 0};
     while (::poll(&stream, 1, -1) < 0) {
         if (errno != EINTR) {
-            fail(action);
+            throw IoError(action, errno);
         }
     }
 }
@@ -43,7 +37,7 @@ public:
             if (would_block(errno)) {
                 wait_until_ready(STDIN_FILENO, POLLIN, "read error");
             } else if (errno != EINTR) {
-                fail("read error");
+                throw IoError("read error", errno);
             }
         }
     }
@@ -56,7 +50,7 @@ public:
             } else if (would_block(errno)) {
                 wait_until_ready(STDOUT_FILENO, POLLOUT, "write error");
             } else if (errno != EINTR) {
-                fail("write error");
+                throw IoError("write error", errno);
             }
         }
     }

@@ -1,9 +1,6 @@
 // Standard input and output through a host in JavaScript: the page's
 // transcript and text field, or Node.js's standard streams
 // (times-table-node.js). host.js connects the calls below to it.
-#include <cstring>
-#include <string>
-
 #include "../io_error.hpp"
 #include "../platform.hpp"
 
@@ -19,10 +16,6 @@ void times_table_host_clear();
 
 namespace {
 
-[[noreturn]] void fail(const char* action, int error) {
-    throw IoError(std::string(action) + ": " + std::strerror(error));
-}
-
 int int_size(std::size_t size) {
     constexpr std::size_t largest = 1 << 30;
     return static_cast<int>(size < largest ? size : largest);
@@ -33,7 +26,7 @@ public:
     std::size_t read(std::span<char> into) override {
         const int count = times_table_host_read(into.data(), int_size(into.size()));
         if (count < 0) {
-            fail("read error", -count);
+            throw IoError("read error", -count);
         }
         return static_cast<std::size_t>(count);
     }
@@ -42,7 +35,7 @@ public:
         while (!bytes.empty()) {
             const int size = int_size(bytes.size());
             if (const int status = times_table_host_write(bytes.data(), size); status < 0) {
-                fail("write error", -status);
+                throw IoError("write error", -status);
             }
             bytes.remove_prefix(static_cast<std::size_t>(size));
         }
@@ -59,5 +52,5 @@ std::unique_ptr<Device> open_standard_streams() {
 
 // Pages and Node.js both take text as UTF-8.
 Texts texts_for_output() {
-    return utf8_texts();
+    return utf8_texts;
 }

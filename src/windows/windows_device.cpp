@@ -38,17 +38,12 @@ std::size_t whole_characters_that_fit(std::string_view bytes) {
     return std::min(end, bytes.size());
 }
 
-[[noreturn]] void fail_errno(const char* action) {
-    throw IoError(std::string(action) + ": " + std::strerror(errno));
-}
-
 [[noreturn]] void fail_last_error(const char* action) {
     char reason[256] = "unknown error";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0,
                    reason, sizeof reason, nullptr);
-    std::string message = std::string(action) + ": " + reason;
-    message.erase(message.find_last_not_of("\r\n .") + 1);
-    throw IoError(message);
+    std::string_view words = reason;
+    throw IoError(action, words.substr(0, words.find_last_not_of("\r\n .") + 1));
 }
 
 class WindowsDevice final : public Device {
@@ -66,7 +61,7 @@ public:
         const int count =
             _read(0, into.data(), static_cast<unsigned>(std::min<std::size_t>(into.size(), INT_MAX)));
         if (count < 0) {
-            fail_errno("read error");
+            throw IoError("read error", errno);
         }
         return static_cast<std::size_t>(count);
     }
@@ -140,7 +135,7 @@ private:
             const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
             const int count = _write(1, bytes.data(), chunk);
             if (count < 0) {
-                fail_errno("write error");
+                throw IoError("write error", errno);
             }
             bytes.remove_prefix(std::min(static_cast<std::size_t>(count), bytes.size()));
         }
@@ -201,5 +196,5 @@ std::unique_ptr<Device> open_standard_streams() {
 // The bytes go out as they are, converted, where need be, on their way to
 // the console.
 Texts texts_for_output() {
-    return cp949_texts();
+    return cp949_texts;
 }

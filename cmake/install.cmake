@@ -29,22 +29,17 @@ else()
   include(GNUInstallDirs)
   install(TARGETS times-table RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-  # The release this is: the changelog's newest entry names its version,
-  # which must be the project's, and its date, which the manual pages and
-  # the AppStream metadata give.
+  # The changelog's newest entry must be for the project's version. The
+  # manual pages and the AppStream metadata give the day of the source's
+  # time, as the packages' stamps do (today's where it has none).
   file(READ packaging/debian/changelog changelog)
   if(NOT changelog MATCHES "^times-table \\(${PROJECT_VERSION}\\) ")
     message(FATAL_ERROR "packaging/debian/changelog's newest entry is not for version ${PROJECT_VERSION}")
   endif()
-  if(NOT changelog MATCHES "\n -- [^\n]*  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
-    message(FATAL_ERROR "packaging/debian/changelog's newest entry has no date")
-  endif()
-  set(day ${CMAKE_MATCH_1})
-  set(year ${CMAKE_MATCH_3})
-  string(FIND "JanFebMarAprMayJunJulAugSepOctNovDec" ${CMAKE_MATCH_2} month)
-  math(EXPR month "${month} / 3 + 101")  # 101 to 112: the month in two digits after the 1
-  string(SUBSTRING ${month} 1 2 month)
-  set(RELEASE_DATE ${year}-${month}-${day})
+  include(packaging/source-date-epoch.cmake)
+  source_date_epoch(epoch ${PROJECT_SOURCE_DIR})
+  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+  string(TIMESTAMP RELEASE_DATE "%Y-%m-%d" UTC)
 
   # Manual pages and the changelog go gzipped, as Debian wants them: -9, and
   # -n so that no file name or time stamp makes two builds differ.
