@@ -21,6 +21,7 @@
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../lib.sh"
 mode=cases locale_env=(LC_ALL=C) texts=cp949 windows=0 node=0
 while [ $# -gt 0 ]; do
     case $1 in
@@ -43,7 +44,6 @@ done
 program=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passed=0
 
 # The texts as the program must write them: the code page 949 bytes, their
 # UTF-8 or their GB18030. The prompt includes the line break after it.
@@ -74,21 +74,6 @@ expand() {
 
 to_crlf() { if [ "$windows" = 1 ]; then LC_ALL=C sed 's/$/\r/'; else cat; fi; }
 
-fail() {
-    echo "FAIL $1: $2"
-    failures=$((failures + 1))
-}
-
-# A case this machine cannot try: named, and under CI a failure, as CI must
-# try every one.
-not_tried() {  # NAME REASON
-    if [ "${CI:-}" = true ]; then
-        fail "$1" "$2, so it cannot be tried"
-    else
-        echo "SKIPPED $1: $2"
-    fi
-}
-
 # Whether $work/err holds the expected line; on Windows, any reason after the
 # last colon will do.
 stderr_is() {
@@ -118,7 +103,7 @@ check() {
     elif ! stderr_is "$want_err"; then
         fail "$name" "standard error: '$(cat "$work/err")', expected '$want_err'"
     else
-        passed=$((passed + 1))
+        pass
     fi
 }
 
@@ -184,7 +169,7 @@ run_io_failures() {
         LC_ALL=C timeout 10 bash -c '"$@" | head -c 100 >/dev/null; exit "${PIPESTATUS[0]}"' _ \
             bash -c 'yes 7 | "$@"; exit "${PIPESTATUS[1]}"' _ "${program[@]}" 2>"$work/err"
         status=$?
-        [ "$status" = 141 ] && passed=$((passed + 1)) || fail reader-gone "status $status, expected death by SIGPIPE (141)"
+        [ "$status" = 141 ] && pass || fail reader-gone "status $status, expected death by SIGPIPE (141)"
     fi
 
     LC_ALL=C timeout 10 bash -c '"$@" | head -c 100 >/dev/null; exit "${PIPESTATUS[0]}"' _ \
@@ -249,7 +234,7 @@ run_large_inputs() {
 
     run_on noise
     if [ "$status" = 0 ] && [ ! -s "$work/err" ]; then
-        passed=$((passed + 1))
+        pass
     else
         fail random-bytes "status $status, standard error '$(cat "$work/err")'"
     fi
@@ -293,12 +278,7 @@ run_nonblocking() {
 run_loads_nothing() {
     local tool variables
     for tool in strace localedef; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "$tool is not installed"
-            [ "${CI:-}" = true ] && exit 1
-            echo "SKIPPED: nothing checked"
-            exit 77
-        fi
+        command -v "$tool" >/dev/null || skip_test "$tool is not installed"
     done
     mkdir -p "$work/locales"
     localedef -i ko_KR -f EUC-KR "$work/locales/ko_KR" 2>/dev/null
@@ -312,7 +292,7 @@ run_loads_nothing() {
         elif ! grep -q . "$work/trace"; then
             fail "loads-nothing '$variables'" "strace saw nothing"
         else
-            passed=$((passed + 1))
+            pass
         fi
     done
 }
@@ -324,5 +304,4 @@ case $mode in
     nonblocking) run_nonblocking ;;
     *) run_cases ;;
 esac
-echo "$passed passed, $failures failed"
-[ "$failures" = 0 ]
+finish

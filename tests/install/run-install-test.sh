@@ -17,18 +17,12 @@
 # EMULATOR runs a program built for another machine (qemu-user, Wine).
 # The program of an optimised build must also pass hardening-check.
 set -u
+. "$(dirname "$0")/../lib.sh"
 what=$1 build=$2 tool=$3
 shift 3
 emulator=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 passed=0
-
-expect() {  # NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then passed=$((passed + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
 
 # The program answers 7 with its table and 0 with the end, with status 0: a
 # program that printed the table and then crashed does not run.
@@ -40,8 +34,7 @@ runs() {
 # Where a check's tool is missing: says so, and gives the check's result, a
 # failure under CI and, elsewhere, a pass, the check named as not made.
 without() {  # TOOL WHAT-GOES-UNCHECKED
-    echo "$1 is not installed: $2 is not checked"
-    [ "${CI:-}" != true ]
+    may_skip "$1 is not installed: $2 is not checked"
 }
 
 # The English page, as groff sets it and as man shows it. It is set for any
@@ -255,11 +248,7 @@ case $what in
         expect "the zipped program runs" runs "${emulator[@]}" "$exe"
         ;;
     installer)
-        if ! command -v makensis >/dev/null; then
-            echo "makensis is not installed (nsis): the installer is not tried"
-            [ "${CI:-}" = true ] && exit 1
-            exit 77
-        fi
+        command -v makensis >/dev/null || skip_test "makensis is not installed (nsis): the installer is not tried"
         # In a new Wine prefix of the test's own, under a wineserver of its own.
         (cd "$build" && "$tool" -G NSIS -B "$work/out" >/dev/null)
         setup=$(ls "$work"/out/times-table-*-win64-setup.exe)
@@ -353,5 +342,4 @@ case $what in
         expect "the user PATH is still as it was" path_is_unchanged
         ;;
 esac
-echo "$passed passed, $failures failed"
-[ "$failures" = 0 ]
+finish

@@ -18,8 +18,7 @@ source=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"  # for the other user
-failures=0
-fail() { echo "FAIL $1"; failures=$((failures + 1)); }
+. "$here/../lib.sh"
 
 # The checkout as it stands, uncommitted changes included: committed in the
 # copy, at the time of the last commit and by one name, so that each copy
@@ -53,8 +52,7 @@ if [ "$(id -u)" = 0 ]; then
     release "$work/second-release-elsewhere" setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env HOME="$work/home" bash -c 'umask 077 && exec "$@"' umask-077
 else
-    echo "not root: the second release is made by this user too, under umask 077"
-    [ "${CI:-}" = true ] && fail "CI must make the second release as another user"
+    not_tried "the second release as another user" "this is not root; it is made by this user, under umask 077"
     release "$work/second-release-elsewhere" bash -c 'umask 077 && exec "$@"' umask-077
 fi
 
@@ -68,17 +66,17 @@ release "$unpacked"
 artefacts=$(sums first | sed 's/^[0-9a-f]*  //' | sed -E 's/[0-9]+\.[0-9]+\.[0-9]+/VERSION/' | tr '\n' ' ')
 expected="times-table-VERSION-linux-aarch64.tar.gz times-table-VERSION-linux-x86_64.tar.gz \
 times-table-VERSION-web.zip times-table-VERSION-win64-setup.exe times-table-VERSION-win64.zip times-table-VERSION.tar.gz times-table_VERSION_amd64.deb times-table_VERSION_arm64.deb "
-[ "$artefacts" = "$expected" ] || fail "the release holds $artefacts"
-diff <(sums first) <(sums second-release-elsewhere) || fail "two releases of one commit differ"
-diff <(sums first) "$unpacked/dist/SHA256SUMS" || fail "the release made from the source tarball differs"
-(cd "$work/first/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
+expect "the release holds every artefact, and nothing else: $artefacts" [ "$artefacts" = "$expected" ]
+expect "two releases of one commit are the same" diff <(sums first) <(sums second-release-elsewhere)
+expect "the release made from the source tarball is the same" diff <(sums first) "$unpacked/dist/SHA256SUMS"
+expect "SHA256SUMS verifies" eval '(cd "$work/first/dist" && sha256sum --quiet -c SHA256SUMS)'
 listing=$(tar -tzf "$work/first/dist/$tarball")
-! grep -Eq '/(untracked-file|\.git)$' <<<"$listing" || fail "the source tarball holds what no commit does"
-[ "$(grep -vc '/$' <<<"$listing")" = "$(cd "$work/first" && git ls-files | wc -l | awk '{ print $1 + 1 }')" ] ||
-    fail "the source tarball does not hold the commit's files and the commit's time"
+expect "the source tarball holds nothing that no commit does" eval '! grep -Eq "/(untracked-file|\.git)\$" <<<"$listing"'
+expect "the source tarball holds the commit's files and the commit's time" \
+    [ "$(grep -vc '/$' <<<"$listing")" = "$(cd "$work/first" && git ls-files | wc -l | awk '{ print $1 + 1 }')" ]
 for deb in "$work"/first/dist/*.deb; do
-    ! dpkg-deb -c "$deb" | grep -E '^d' | grep -v '^drwxr-xr-x' || fail "a folder of ${deb##*/} is not 0755"
+    expect "every folder of ${deb##*/} is 0755" eval '! dpkg-deb -c "$deb" | grep -E "^d" | grep -v "^drwxr-xr-x"'
 done
 
 [ "$failures" = 0 ] && echo "three releases, as two users and from the source tarball, give the same $(sums first | wc -l) artefacts"
-exit "$((failures > 0))"
+finish

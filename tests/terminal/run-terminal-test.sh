@@ -18,6 +18,7 @@
 # tried as well, and with --large-input a large input piped in must be
 # answered on the console whole, every prompt legible.
 set -u
+. "$(dirname "$0")/../lib.sh"
 
 term=xterm terminfo=1 windows=0 clears=1 vt=1 large_input=0
 while [ $# -gt 0 ]; do
@@ -32,12 +33,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-if ! command -v tmux >/dev/null; then
-    echo "tmux is not installed"
-    [ "${CI:-}" = true ] && exit 1
-    echo "SKIPPED: the terminal is not tried"
-    exit 77
-fi
+command -v tmux >/dev/null || skip_test "tmux is not installed: the terminal is not tried"
 
 case $term in '' | dumb | unknown) clears=0 ;; esac
 # What clear(1) writes: the screen's clear sequence, then the scrollback's.
@@ -68,7 +64,6 @@ server=times-table-test-$$
 echo 'set-option -g history-limit 20000' >"$work/tmux.conf"
 tmux_() { tmux -f "$work/tmux.conf" -L "$server" "$@"; }
 trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
-failures=0 passed=0
 
 {
     printf '#!/bin/sh\nexec'
@@ -100,12 +95,6 @@ wait_for_gone() {
         sleep 0.1
     done
     return 1
-}
-
-expect() {  # NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then passed=$((passed + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
 }
 
 # A plain sh, so that nothing but the program writes escape sequences.
@@ -176,5 +165,4 @@ if [ "$failures" != 0 ]; then
     echo "--- screen:"
     screen | grep -v '^$' | tail -40
 fi
-echo "$passed passed, $failures failed"
-[ "$failures" = 0 ]
+finish

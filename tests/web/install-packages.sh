@@ -8,11 +8,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1
-if ! command -v npm >/dev/null; then
-    echo "npm is not installed: the page is not tried"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-fi
+. "$here/../lib.sh"
+command -v npm >/dev/null || skip_test "npm is not installed: the page is not tried"
 mkdir -p "$prefix"
 cp "$here/package.json" "$here/package-lock.json" "$prefix/"
 export npm_config_cache=$prefix/cache npm_config_update_notifier=false npm_config_fund=false npm_config_audit=false
