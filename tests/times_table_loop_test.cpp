@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "buffered_console.hpp"
@@ -36,6 +38,60 @@ struct Case {
     std::string answers;
 };
 
+std::string_view trimmed(std::string_view field) {
+    const auto first = field.find_first_not_of(" \t");
+    return first == std::string_view::npos ? ""
+                                           : field.substr(first, field.find_last_not_of(" \t") - first + 1);
+}
+
+// The input field's printf(1) escapes: \n, \t, \r, \\ and octal \NNN.
+std::string unescaped(std::string_view field) {
+    std::string bytes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            bytes += field[i];
+            continue;
+        }
+        const char c = field[++i];
+        if (c >= '0' && c <= '7') {
+            int value = 0;
+            for (int digits = 0; digits < 3 && i < field.size() && field[i] >= '0' && field[i] <= '7';
+                 ++digits) {
+                value = value * 8 + (field[i++] - '0');
+            }
+            --i;
+            bytes += static_cast<char>(value);
+        } else {
+            bytes += c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
+        }
+    }
+    return bytes;
+}
+
+// The end-to-end driver's case table (cases.txt), built in.
+std::vector<Case> table_cases() {
+    const std::string_view table =
+#include "cases.inc"
+        ;
+    std::vector<Case> cases;
+    for (std::size_t at = 0; at < table.size();) {
+        const std::size_t end = std::min(table.find('\n', at), table.size());
+        const std::string_view line = table.substr(at, end - at);
+        at = end + 1;
+        const std::size_t bar1 = line.find('|');
+        const std::size_t bar2 = line.find('|', bar1 + 1);
+        if (line.empty() || line[0] == '#' || bar2 == std::string_view::npos) {
+            continue;
+        }
+        std::string name(trimmed(line.substr(0, bar1)));
+        std::replace(name.begin(), name.end(), '-', '_');
+        const std::string_view answers = line.substr(bar2 + 1);
+        cases.push_back({name, unescaped(trimmed(line.substr(bar1 + 1, bar2 - bar1 - 1))),
+                         std::string(trimmed(answers.substr(0, answers.find('|'))))});
+    }
+    return cases;
+}
+
 class TimesTableLoopTest : public testing::TestWithParam<Case> {};
 
 TEST_P(TimesTableLoopTest, AnswersEachNumberInTurn) {
@@ -46,17 +102,8 @@ TEST_P(TimesTableLoopTest, AnswersEachNumberInTurn) {
     EXPECT_EQ(device.output, expected(GetParam().answers));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, TimesTableLoopTest,
-    testing::Values(Case{"zero_first", "0\n", "P"}, Case{"minus_zero", "-0\n", "P"},
-                    Case{"end_of_input", "", "P"}, Case{"end_after_table", "4\n", "P4P"},
-                    Case{"each_table", "1 2 3 4 5 6 7 8 9 0", "P1P2P3P4P5P6P7P8P9P"},
-                    Case{"out_of_range", "10\n99\n-1\n2147483647\n4294967297\n0\n", "PEPEPEPEPEP"},
-                    Case{"sign_and_zeros", "+7\n07\n0", "P7P7P"}, Case{"two_on_a_line", "3 7\n", "P3P7P"},
-                    Case{"ends_mid_line", "5 0 6\n", "P5P"},
-                    Case{"junk_words", "abc 7abc 3.5 - 0", "PEP7PEP3PEPEP"},
-                    Case{"nothing_after_zero_is_read", "0 abc", "P"}),
-    [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Table, TimesTableLoopTest, testing::ValuesIn(table_cases()),
+                         [](const auto& test) { return test.param.name; });
 
 TEST(TimesTableLoop, ClearsOnceBeforeAnyOutput) {
     MemoryDevice device("1 0");

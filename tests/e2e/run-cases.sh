@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the program end to end on the cases in cases.txt, comparing stdout byte
+# Runs the program end to end on the cases in ../cases.txt, comparing stdout byte
 # for byte and the exit status, or runs the I/O failure cases.
 #
 #   run-cases.sh [--windows] --locale LOCALE -- PROGRAM [ARGS...]
@@ -122,7 +122,7 @@ run_cases() {
             <"$work/in" >"$work/out" 2>"$work/err"
         status=$?
         check "$name" 0 "$work/want" ""
-    done <"$here/cases.txt"
+    done <"$here/../cases.txt"
     if [ "$windows" = 1 ]; then
         # As for every Windows console program, a Ctrl+Z byte ends redirected input.
         printf '7\n\032\n3\n' >"$work/in"
