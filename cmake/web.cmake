@@ -1,16 +1,9 @@
 # The web build: times-table.js, one module that a page and Node.js both
-# load, and what cmake/web-page.cmake makes of it.
-#
-# Its device's read waits on a JavaScript promise without blocking the page
-# (Asyncify, for the one call that waits). The module carries its
-# WebAssembly inside it (SINGLE_FILE), as a page opened from a file may load
-# nothing beside it, and compiles it as it loads (WASM_ASYNC_COMPILATION=0),
-# a task sooner than the browser's compiler in the background would, for
-# so small a module. main is started by the page or Node.js, which waits
-# for its status. There is no file system, as the program opens no file,
-# and its memory is what it needs, 1 MiB with a 64 KiB stack: two 64 KiB
-# blocks and what Asyncify keeps of a waiting read; emmalloc is the smaller
-# allocator for so few allocations.
+# load, and what cmake/web-page.cmake makes of it. Asyncify lets the one
+# read wait on a promise without blocking the page; the WebAssembly is inside
+# the module, as a page opened from a file may load nothing beside it, and is
+# compiled as it loads, sooner for so small a module. No file system (the
+# program opens no file), and 1 MiB of memory: two 64 KiB blocks and a stack.
 set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
 target_link_options(
   times-table PRIVATE -fexceptions -sASYNCIFY "-sASYNCIFY_IMPORTS=['times_table_host_read']" -sMODULARIZE
