@@ -2,12 +2,13 @@
 # end, on the cases every build answers in UTF-8, and its page in headless
 # Chromium. The unit tests run on the native builds, of the same sources.
 find_program(BASH bash REQUIRED)
-set(e2e ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run-cases.sh)
+set(e2e_dir ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+set(e2e ${BASH} ${e2e_dir}/run-cases.sh)
 set(program ${CMAKE_CROSSCOMPILING_EMULATOR} ${CMAKE_BINARY_DIR}/times-table-node.js)
 add_test(NAME e2e.utf8 COMMAND ${e2e} --env "" --texts utf8 -- ${program})
-add_test(NAME e2e.io-failures COMMAND ${e2e} --node --texts utf8 --io-failures -- ${program})
-add_test(NAME e2e.large-inputs COMMAND ${e2e} --texts utf8 --large-inputs -- ${program})
-add_test(NAME e2e.nonblocking-streams COMMAND ${e2e} --texts utf8 --nonblocking -- ${program})
+add_test(NAME e2e.io-failures COMMAND ${BASH} ${e2e_dir}/run-io-failures.sh --node --texts utf8 -- ${program})
+add_test(NAME e2e.large-inputs COMMAND ${BASH} ${e2e_dir}/run-large-inputs.sh --texts utf8 -- ${program})
+add_test(NAME e2e.nonblocking-streams COMMAND ${BASH} ${e2e_dir}/run-nonblocking.sh --texts utf8 -- ${program})
 set_tests_properties(e2e.large-inputs PROPERTIES TIMEOUT 600)
 
 # The browser test's packages, from the committed lockfile, into the build
