@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Failures of the standard streams: a full disk, closed and unreadable
-# streams, a reader that goes away (options: common.sh).
+# Failures of the standard streams, a full disk, closed and unreadable
+# streams, a reader that goes away: status 1 and one line on standard error
+# (options: common.sh).
 . "$(dirname "$0")/common.sh"
 
-# Failures of the standard streams: status 1 and one line on standard error.
 run_io_failures() {
     printf '7\n0\n' >"$work/in"
     : >"$work/empty"

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# The static program opens no shared object and no converter, in any locale
-# (options: common.sh).
-. "$(dirname "$0")/common.sh"
-
 # A static program must load nothing of the host's C library, in any locale:
 # strace sees every file it opens, and none may be a shared object or under
 # gconv/, the converters' folder. A locale whose name declares no codeset is
 # installed where only LOCPATH finds it; the others need not be installed,
-# as their names say what the program needs.
+# as their names say what the program needs. Options: common.sh.
+. "$(dirname "$0")/common.sh"
+
 run_loads_nothing() {
     local tool variables
     for tool in strace localedef; do
