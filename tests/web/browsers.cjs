@@ -1,0 +1,241 @@
+// The browser engines the page is tried in, behind the few calls that the
+// browser test and bench/web.cjs make: Chromium and Firefox through
+// puppeteer-core (the DevTools protocol, WebDriver BiDi), and WebKitGTK's
+// MiniBrowser, Safari's engine, through selenium-webdriver and
+// WebKitWebDriver, on an X display (xvfb-run). Each starts in a folder of
+// its own, which is its profile and its home, with none of its own traffic,
+// which a machine with no way out refuses.
+'use strict';
+const {spawn} = require('child_process');
+const fs = require('fs');
+const net = require('net');
+const path = require('path');
+
+const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
+
+// launch(ENGINE, EXECUTABLE, FOLDER, {args}): EXECUTABLE is chromium,
+// firefox-esr, or for webkit "WEBKITWEBDRIVER:MINIBROWSER".
+exports.launch = function (engine, executable, folder, options = {}) {
+  fs.mkdirSync(path.join(folder, 'home'), {recursive: true});
+  return engine === 'webkit' ? webkit(executable, folder) : puppeteerEngine(engine, executable, folder, options);
+};
+
+async function puppeteerEngine(engine, executable, folder, options) {
+  const puppeteer = require('puppeteer-core');
+  const chromium = engine === 'chromium';
+  const browser = await puppeteer.launch({
+    browser: chromium ? 'chrome' : 'firefox',
+    executablePath: executable,
+    headless: true,
+    userDataDir: path.join(folder, 'profile'),
+    env: {...process.env, HOME: path.join(folder, 'home')},
+    args: chromium
+      ? ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+        '--disable-component-update', '--disable-sync', ...(process.getuid() === 0 ? ['--no-sandbox'] : []),
+        ...(options.args || [])]
+      : [],
+    extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
+  });
+  return {
+    engine,
+    version: await browser.version(),
+    async open(url, view = {}) {
+      const page = await browser.newPage();
+      const tab = new PuppeteerTab(engine, page);
+      page.on('console', (message) => message.type() === 'error' && tab.errors.push(message.text()));
+      page.on('pageerror', (failure) => tab.errors.push(String(failure)));
+      await tab.resize(view.width || 1280, view.height || 900, view.phone);
+      if (view.noScript) await page.setJavaScriptEnabled(false);
+      if (view.noWebAssembly) await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+      await page.goto(url);
+      return tab;
+    },
+    close: () => browser.close(),
+  };
+}
+
+class PuppeteerTab {
+  constructor(engine, page) {
+    this.engine = engine;
+    this.page = page;
+    this.errors = [];
+  }
+  evaluate(fn, ...args) {
+    return this.page.evaluate(fn, ...args);
+  }
+  async resize(width, height, phone) {
+    // Firefox's protocol has no phone to emulate: its view is only narrow.
+    const mobile = phone && this.engine === 'chromium' ? {isMobile: true, hasTouch: true, deviceScaleFactor: 2} : {};
+    await this.page.setViewport({width, height, ...mobile});
+  }
+  async type(text) {
+    await this.page.type('#line', text);
+  }
+  async press(key, modifier) {
+    if (modifier) await this.page.keyboard.down(modifier);
+    await this.page.keyboard.press(key);
+    if (modifier) await this.page.keyboard.up(modifier);
+  }
+  async tap(selector) {
+    if (this.engine === 'chromium') await this.page.tap(selector);
+    else await this.page.click(selector);
+  }
+  async goto(url) {
+    await this.page.goto(url);
+  }
+  async reload() {
+    await this.page.reload();
+  }
+  async offline(on) {
+    if (this.engine === 'chromium') await this.page.setOfflineMode(on);
+  }
+  devtools() {
+    return this.engine === 'chromium' ? this.page.createCDPSession() : null;
+  }
+  screenshot(file) {
+    return this.page.screenshot({path: file});
+  }
+  close() {
+    return this.page.close();
+  }
+}
+
+function freePort() {
+  return new Promise((resolve) => {
+    const server = net.createServer().listen(0, '127.0.0.1', () => {
+      const {port} = server.address();
+      server.close(() => resolve(port));
+    });
+  });
+}
+
+// MiniBrowser's window is no narrower than about 450 pixels: a phone's view
+// is a frame of the phone's size in a page of the test's own.
+async function webkit(executables, folder) {
+  const {Builder, By, Key} = require('selenium-webdriver');
+  const [driverPath, miniBrowser] = executables.split(':');
+  const port = await freePort();
+  const server = spawn(driverPath, [`--port=${port}`, '--host=127.0.0.1'], {
+    stdio: 'ignore',
+    env: {...process.env, HOME: path.join(folder, 'home')},
+  });
+  for (let i = 0; i < 100 && !(await fetch(`http://127.0.0.1:${port}/status`).then(() => true, () => false)); i++) {
+    await sleep(100);
+  }
+  const driver = await new Builder()
+    .usingServer(`http://127.0.0.1:${port}`)
+    .withCapabilities({
+      browserName: 'MiniBrowser',
+      'webkitgtk:browserOptions': {binary: miniBrowser, args: ['--automation']},
+    })
+    .build();
+  await driver.manage().setTimeouts({script: 120000});
+  const capabilities = await driver.getCapabilities();
+  let frame = 0;
+  const keys = {Enter: Key.ENTER, Control: Key.CONTROL};
+  const key = (name) => keys[name] || name.replace(/^Key/, '').toLowerCase();
+
+  async function evaluate(fn, ...args) {
+    const result = await driver.executeAsyncScript(
+      `const done = arguments[arguments.length - 1];
+       Promise.resolve().then(() => (${fn}).apply(null, arguments[0]))
+         .then((value) => done({value}), (error) => done({error: String(error && error.stack || error)}));`,
+      args,
+    );
+    if (result && result.error) throw new Error(result.error);
+    return result ? result.value : undefined;
+  }
+  // The tab's page, or in a phone's view the frame that holds it.
+  async function enter(phone) {
+    await driver.switchTo().defaultContent();
+    if (phone) await driver.switchTo().frame(0);
+  }
+
+  return {
+    engine: 'webkit',
+    version: `MiniBrowser ${capabilities.get('browserVersion')}`,
+    async open(url, view = {}) {
+      if (view.noScript || view.noWebAssembly) throw new Error('WebKitWebDriver cannot change what a page may run');
+      const phone = Boolean(view.phone);
+      await driver.switchTo().defaultContent();
+      if (phone) {
+        const holder = path.join(folder, `phone-${frame++}.html`);
+        fs.writeFileSync(holder, `<!doctype html><meta charset="utf-8"><title>phone</title>
+<body style="margin:0"><iframe src="${url}" style="border:0;width:${view.width}px;height:${view.height}px"></iframe>`);
+        await driver.manage().window().setRect({width: 1280, height: 900});
+        await driver.get('file://' + holder);
+        await driver.wait(async () => (await driver.executeScript('return document.readyState')) === 'complete', 10000);
+        await enter(true);
+      } else {
+        await driver.manage().window().setRect({width: view.width || 1280, height: view.height || 900});
+        await driver.get(url);
+      }
+      const tab = {
+        engine: 'webkit',
+        framed: phone,
+        errors: null, // WebDriver gives no console
+        evaluate,
+        async resize(width, height) {
+          if (!phone) return driver.manage().window().setRect({width, height});
+          await driver.switchTo().defaultContent();
+          await driver.executeScript(
+            `const f = document.querySelector('iframe'); f.style.width = '${width}px'; f.style.height = '${height}px';`);
+          await enter(true);
+        },
+        async type(text) {
+          await driver.findElement(By.id('line')).sendKeys(text);
+        },
+        async press(name, modifier) {
+          const actions = driver.actions();
+          if (modifier) actions.keyDown(key(modifier));
+          actions.sendKeys(key(name));
+          if (modifier) actions.keyUp(key(modifier));
+          await actions.perform();
+        },
+        async tap(selector) {
+          await driver.findElement(By.css(selector)).click();
+        },
+        async goto(next) {
+          await enter(false);
+          await driver.get(next);
+        },
+        async reload() {
+          if (phone) await evaluate(() => location.reload());
+          else await driver.navigate().refresh();
+          await sleep(200);
+          await enter(phone);
+        },
+        async offline() {},
+        devtools: () => null,
+        async screenshot(file) {
+          await driver.switchTo().defaultContent();
+          fs.writeFileSync(file, await driver.takeScreenshot(), 'base64');
+          await enter(phone);
+        },
+        async close() {
+          await driver.switchTo().defaultContent();
+          await driver.get('about:blank');
+        },
+      };
+      return tab;
+    },
+    async close() {
+      try {
+        await driver.quit();
+      } finally {
+        server.kill();
+      }
+    },
+  };
+}
+
+// Polls fn in the tab until it returns something true, for up to timeout
+// milliseconds; the last value, or undefined.
+exports.waitFor = async function (tab, timeout, fn, ...args) {
+  const until = Date.now() + timeout;
+  for (;;) {
+    const value = await tab.evaluate(fn, ...args).catch(() => undefined);
+    if (value || Date.now() > until) return value;
+    await sleep(50);
+  }
+};
