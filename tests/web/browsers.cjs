@@ -239,3 +239,25 @@ exports.waitFor = async function (tab, timeout, fn, ...args) {
     await sleep(50);
   }
 };
+
+// Puts text on the clipboard as a person would copy it, from a text area
+// of the tab's own, and gives the field the focus again.
+exports.copy = async function (tab, text) {
+  await tab.evaluate((copied) => {
+    const area = document.createElement('textarea');
+    area.id = 'clipboard';
+    area.value = copied;
+    document.body.appendChild(area);
+    area.focus();
+    area.select();
+  }, text);
+  await tab.press('KeyC', 'Control');
+  await tab.evaluate(() => {
+    document.getElementById('clipboard').remove();
+    document.getElementById('line').focus();
+  });
+};
+
+// Pastes the clipboard into the field with Ctrl+V: a paste event made up by
+// a script carries no text in Firefox.
+exports.paste = (tab) => tab.press('KeyV', 'Control');

@@ -19,7 +19,7 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const axe = require('axe-core');
-const {launch, waitFor} = require('./browsers.cjs');
+const {launch, waitFor, copy, paste: pasteCopied} = require('./browsers.cjs');
 
 const [build, cpack, engine, executable] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-web-'));
@@ -166,27 +166,9 @@ async function violations(tab) {
   return tab.evaluate(async () => (await window.axe.run()).violations.map((found) => found.id));
 }
 
-// Pastes text into the field as a person would: copied to the clipboard
-// from a text area, then Ctrl+V (a paste event made up by a script carries
-// no text in Firefox).
-async function copy(tab, text) {
-  await tab.evaluate((copied) => {
-    const area = document.createElement('textarea');
-    area.id = 'clipboard';
-    area.value = copied;
-    document.body.appendChild(area);
-    area.focus();
-    area.select();
-  }, text);
-  await tab.press('KeyC', 'Control');
-  await tab.evaluate(() => {
-    document.getElementById('clipboard').remove();
-    document.getElementById('line').focus();
-  });
-}
 async function paste(tab, text) {
   await copy(tab, text);
-  await tab.press('KeyV', 'Control');
+  await pasteCopied(tab);
 }
 
 async function session(browser, name, url, view) {
@@ -373,7 +355,7 @@ async function practise(tab, count) {
       if (!window.practised) requestAnimationFrame(frame);
     })(last);
   });
-  await tab.press('KeyV', 'Control');
+  await pasteCopied(tab);
   const done = await waitFor(tab, 120000, (blocks) => {
     window.practised = document.getElementById('transcript').children.length >= blocks;
     return window.practised;
