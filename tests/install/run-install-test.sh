@@ -256,7 +256,9 @@ case $what in
         (cd "$build" && "$tool" -G NSIS -D CPACK_PACKAGE_VERSION=99.0.0 -B "$work/newer" >/dev/null)
         newer_setup=$(ls "$work"/newer/times-table-*-win64-setup.exe)
         wine=${emulator[0]} wineserver=${emulator[1]}
-        export WINEPREFIX=$work/prefix WINEDLLOVERRIDES=winemenubuilder.exe=d WINEDEBUG=-all
+        # Wine names files in the locale's codeset, and the shortcut 구구단.lnk
+        # needs one that holds Hangul, which a machine with no locale set lacks.
+        export WINEPREFIX=$work/prefix WINEDLLOVERRIDES=winemenubuilder.exe=d WINEDEBUG=-all LC_ALL=C.UTF-8
         trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
         # Runs a Windows program and waits for every process it started, as
         # an uninstaller runs from a copy of itself.
