@@ -11,7 +11,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const {launch, waitFor, copy, paste} = require('../tests/web/browsers.cjs');
+const {launch, waitFor, copy, paste, keystrokeTime} = require('../tests/web/browsers.cjs');
 
 const [page, rounds, ...engines] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-bench-'));
@@ -19,7 +19,6 @@ const prompt = '1부터 9까지 정수 입력/몇단 :(0은 종료)';
 const yardstick = path.join(work, 'prompt.html');
 fs.writeFileSync(yardstick, `<!doctype html><html lang="ko"><meta charset="utf-8"><title>구구단</title>
 <pre>\n${prompt}\n</pre>`);
-const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
 
 const median = (values) => {
   const sorted = [...values].sort((a, b) => a - b);
@@ -71,21 +70,9 @@ async function keystroke(browser, count) {
   await copy(tab, Array.from({length: count}, (_, i) => (i % 9) + 1).join('\n') + '\n');
   await paste(tab);
   await waitFor(tab, 300000, (n) => document.getElementById('transcript').children.length >= n + 2, count);
-  await tab.evaluate(() => {
-    window.keyTimes = [];
-    document.getElementById('line').addEventListener('keydown', () => {
-      const start = performance.now();
-      requestAnimationFrame(() => setTimeout(() => window.keyTimes.push(performance.now() - start), 0));
-    });
-  });
-  for (let i = 0; i < 21; i++) {
-    await tab.type('1');
-    await sleep(30);
-  }
-  await waitFor(tab, 5000, () => window.keyTimes.length >= 21);
-  const times = await tab.evaluate(() => window.keyTimes);
+  const time = await keystrokeTime(tab, 21);
   await tab.close();
-  return median(times);
+  return time;
 }
 
 async function measure(engine, executable) {

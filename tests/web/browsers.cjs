@@ -261,3 +261,25 @@ exports.copy = async function (tab, text) {
 // Pastes the clipboard into the field with Ctrl+V: a paste event made up by
 // a script carries no text in Firefox.
 exports.paste = (tab) => tab.press('KeyV', 'Control');
+
+// The median milliseconds from a keystroke in the field to the frame after
+// it, over count keystrokes; the field is left empty.
+exports.keystrokeTime = async function (tab, count) {
+  await tab.evaluate(() => {
+    window.keyTimes = [];
+    const field = document.getElementById('line');
+    field.addEventListener('keydown', () => {
+      const start = performance.now();
+      requestAnimationFrame(() => setTimeout(() => window.keyTimes.push(performance.now() - start), 0));
+    });
+    field.value = '';
+  });
+  for (let i = 0; i < count; i++) {
+    await tab.type('1');
+    await sleep(30);
+  }
+  await exports.waitFor(tab, 5000, (n) => window.keyTimes.length >= n, count);
+  const times = (await tab.evaluate(() => window.keyTimes)).sort((a, b) => a - b);
+  await tab.evaluate(() => (document.getElementById('line').value = ''));
+  return times[times.length >> 1];
+};

@@ -19,7 +19,7 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const axe = require('axe-core');
-const {launch, waitFor, copy, paste: pasteCopied} = require('./browsers.cjs');
+const {launch, waitFor, copy, paste: pasteCopied, keystrokeTime} = require('./browsers.cjs');
 
 const [build, cpack, engine, executable] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-web-'));
@@ -319,27 +319,6 @@ async function onAPhone(browser, url) {
   await tab.close();
 }
 
-// Milliseconds from each of some keystrokes to the frame after it.
-async function keystrokes(tab) {
-  await tab.evaluate(() => {
-    window.keyTimes = [];
-    const field = document.getElementById('line');
-    field.addEventListener('keydown', () => {
-      const start = performance.now();
-      requestAnimationFrame(() => setTimeout(() => window.keyTimes.push(performance.now() - start), 0));
-    });
-    field.value = '';
-  });
-  for (let i = 0; i < 25; i++) {
-    await tab.type('1');
-    await sleep(30);
-  }
-  await waitFor(tab, 5000, () => window.keyTimes.length >= 25);
-  const times = (await tab.evaluate(() => window.keyTimes)).sort((a, b) => a - b);
-  await tab.evaluate(() => (document.getElementById('line').value = ''));
-  return times[times.length >> 1];
-}
-
 // A paste of many lines: every one answered, in order, and the page drawing
 // all the while (the longest time between two frames).
 async function practise(tab, count) {
@@ -371,7 +350,7 @@ async function longPractice(browser, url) {
   const name = 'a long practice';
   const short = await open(browser, name, url, phone);
   await practise(short, 10);
-  const atTen = await keystrokes(short);
+  const atTen = await keystrokeTime(short, 25);
   await short.close();
 
   const tab = await open(browser, name, url, phone);
@@ -379,7 +358,7 @@ async function longPractice(browser, url) {
   expect(`${name}: 10,000 pasted lines are all answered, in order`, answered);
   expect(`${name}: the page draws at least every 200 ms as it answers them`, longestFrame <= 200,
     `${longestFrame.toFixed(0)} ms`);
-  const atTenThousand = await keystrokes(tab);
+  const atTenThousand = await keystrokeTime(tab, 25);
   console.log(`${engine}: keystroke to frame ${atTen.toFixed(1)} ms at 10 answers, ` +
     `${atTenThousand.toFixed(1)} ms at 10,000; longest frame answering 10,000 lines ${longestFrame.toFixed(0)} ms`);
   // Where a frame falls against a keystroke blurs its time by up to a frame
