@@ -1,14 +1,17 @@
 # The web build: times-table.js, one module that a page and Node.js both
 # load, and what cmake/web-page.cmake makes of it. Asyncify lets the one
 # read wait on a promise without blocking the page; the WebAssembly is inside
-# the module, as a page opened from a file may load nothing beside it, and is
-# compiled as it loads, sooner for so small a module. No file system (the
-# program opens no file), and 1 MiB of memory: two 64 KiB blocks and a stack.
+# the module, as a page opened from a file may load nothing beside it. It is
+# compiled off the page's thread: Chromium before 115 refuses to compile a
+# module of over 4 KB on it, and the first prompt comes no later for it. The
+# oldest engines named are those the page is for, so that the module holds
+# nothing they cannot run. No file system (the program opens no file), and
+# 1 MiB of memory: two 64 KiB blocks and a stack.
 set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
 target_link_options(
   times-table PRIVATE -fexceptions -sASYNCIFY "-sASYNCIFY_IMPORTS=['times_table_host_read']" -sMODULARIZE
   -sEXPORT_NAME=createTimesTable -sENVIRONMENT=web,node -sSINGLE_FILE -sINVOKE_RUN=0 -sFILESYSTEM=0
-  -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB
+  -sMIN_CHROME_VERSION=70 -sMIN_FIREFOX_VERSION=68 -sMIN_SAFARI_VERSION=120000 -sMALLOC=emmalloc -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB
   "-sEXPORTED_FUNCTIONS=['_main']" "-sEXPORTED_RUNTIME_METHODS=['ccall']" --js-library ${host_library})
 set_property(TARGET times-table APPEND PROPERTY LINK_DEPENDS ${host_library})
 

@@ -1,6 +1,8 @@
 // The browser engines the page is tried in, behind the few calls that the
 // browser test and bench/web.cjs make: Chromium and Firefox through
-// puppeteer-core (the DevTools protocol, WebDriver BiDi), and WebKitGTK's
+// puppeteer-core (the DevTools protocol, WebDriver BiDi), Chromium 70, the
+// oldest Chromium the page is for, through the puppeteer-core of its day
+// (1.7.0, whose protocol it speaks), and WebKitGTK's
 // MiniBrowser, Safari's engine, through selenium-webdriver and
 // WebKitWebDriver, on an X display (xvfb-run). Each starts in a folder of
 // its own, which is its profile and its home, with none of its own traffic,
@@ -10,19 +12,31 @@ const {spawn} = require('child_process');
 const fs = require('fs');
 const net = require('net');
 const path = require('path');
+const zlib = require('zlib');
 
 const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
 
-// launch(ENGINE, EXECUTABLE, FOLDER, {args}): EXECUTABLE is chromium,
-// firefox-esr, or for webkit "WEBKITWEBDRIVER:MINIBROWSER".
+// launch(ENGINE, EXECUTABLE, FOLDER, {args}): ENGINE is chromium,
+// chromium70, firefox or webkit; EXECUTABLE is chromium, firefox-esr, for
+// chromium70 the brotli-packed program of the chrome-aws-lambda package,
+// which is unpacked into FOLDER, or for webkit "WEBKITWEBDRIVER:MINIBROWSER".
 exports.launch = function (engine, executable, folder, options = {}) {
   fs.mkdirSync(path.join(folder, 'home'), {recursive: true});
-  return engine === 'webkit' ? webkit(executable, folder) : puppeteerEngine(engine, executable, folder, options);
+  if (engine === 'webkit') return webkit(executable, folder);
+  if (executable.endsWith('.br')) {
+    const unpacked = path.join(folder, path.basename(executable, '.br'));
+    fs.writeFileSync(unpacked, zlib.brotliDecompressSync(fs.readFileSync(executable)), {mode: 0o755});
+    executable = unpacked;
+  }
+  return puppeteerEngine(engine, executable, folder, options);
 };
 
 async function puppeteerEngine(engine, executable, folder, options) {
-  const puppeteer = require('puppeteer-core');
-  const chromium = engine === 'chromium';
+  const old = engine === 'chromium70';
+  const puppeteer = require(old ? 'puppeteer-core-1.7' : 'puppeteer-core');
+  const chromium = engine.startsWith('chromium');
+  // As root Chromium 70 starts only as one process.
+  const root = process.getuid() === 0 ? ['--no-sandbox', ...(old ? ['--single-process', '--no-zygote'] : [])] : [];
   const browser = await puppeteer.launch({
     browser: chromium ? 'chrome' : 'firefox',
     executablePath: executable,
@@ -31,8 +45,7 @@ async function puppeteerEngine(engine, executable, folder, options) {
     env: {...process.env, HOME: path.join(folder, 'home')},
     args: chromium
       ? ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-        '--disable-component-update', '--disable-sync', ...(process.getuid() === 0 ? ['--no-sandbox'] : []),
-        ...(options.args || [])]
+        '--disable-component-update', '--disable-sync', ...root, ...(options.args || [])]
       : [],
     extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
   });
@@ -57,6 +70,7 @@ async function puppeteerEngine(engine, executable, folder, options) {
 class PuppeteerTab {
   constructor(engine, page) {
     this.engine = engine;
+    this.chromium = engine.startsWith('chromium');
     this.page = page;
     this.errors = [];
   }
@@ -65,7 +79,7 @@ class PuppeteerTab {
   }
   async resize(width, height, phone) {
     // Firefox's protocol has no phone to emulate: its view is only narrow.
-    const mobile = phone && this.engine === 'chromium' ? {isMobile: true, hasTouch: true, deviceScaleFactor: 2} : {};
+    const mobile = phone && this.chromium ? {isMobile: true, hasTouch: true, deviceScaleFactor: 2} : {};
     await this.page.setViewport({width, height, ...mobile});
   }
   async type(text) {
@@ -77,7 +91,7 @@ class PuppeteerTab {
     if (modifier) await this.page.keyboard.up(modifier);
   }
   async tap(selector) {
-    if (this.engine === 'chromium') await this.page.tap(selector);
+    if (this.chromium) await this.page.tap(selector);
     else await this.page.click(selector);
   }
   async goto(url) {
@@ -87,10 +101,10 @@ class PuppeteerTab {
     await this.page.reload();
   }
   async offline(on) {
-    if (this.engine === 'chromium') await this.page.setOfflineMode(on);
+    if (this.chromium) await this.page.setOfflineMode(on);
   }
   devtools() {
-    return this.engine === 'chromium' ? this.page.createCDPSession() : null;
+    return this.chromium ? this.page.target().createCDPSession() : null;
   }
   screenshot(file) {
     return this.page.screenshot({path: file});
@@ -261,6 +275,30 @@ exports.copy = async function (tab, text) {
 // Pastes the clipboard into the field with Ctrl+V: a paste event made up by
 // a script carries no text in Firefox.
 exports.paste = (tab) => tab.press('KeyV', 'Control');
+
+// Pastes count lines, the numbers 1 to 9 over and over, calling beforePaste
+// just before, and waits up to 5 minutes for the page to answer them all
+// (window.blocks, the blocks it then shows): {numbers, done}.
+exports.pasteLines = async function (tab, count, beforePaste = () => {}) {
+  const numbers = Array.from({length: count}, (_, i) => (i % 9) + 1);
+  await exports.copy(tab, numbers.join('\n') + '\n');
+  await sleep(300);
+  await tab.evaluate((blocks) => (window.blocks = blocks), count + 2);
+  await beforePaste();
+  await exports.paste(tab);
+  const done = await exports.waitFor(tab, 300000,
+    () => document.getElementById('transcript').children.length >= window.blocks);
+  return {numbers, done: Boolean(done)};
+};
+
+// What the page shows, as a terminal's text: every finished line, and the
+// line the field stands on.
+exports.text = (tab) => tab.evaluate(() =>
+  Array.from(document.getElementById('transcript').children, (line) => line.textContent + '\n').join('') +
+  document.getElementById('partial').textContent);
+
+// Waits up to 5 s for the program's end: 다시 시작 shown.
+exports.ended = (tab) => exports.waitFor(tab, 5000, () => !document.getElementById('ended').hidden);
 
 // The median milliseconds from a keystroke in the field to the frame after
 // it, over count keystrokes; the field is left empty.

@@ -17,6 +17,7 @@ const browserslist = require('browserslist');
 const compat = require('eslint-plugin-compat');
 const {ESLint} = require('eslint');
 const stylelint = require('stylelint');
+const {expect, finish} = require('./checks.cjs')('');
 
 const browsers = ['safari 12', 'ios_saf 12', 'chrome 70', 'firefox 68', 'samsung 10.1'];
 const [source, build] = process.argv.slice(2);
@@ -100,16 +101,7 @@ async function main() {
   const style = html.slice(html.indexOf('<style>') + 7, html.indexOf('</style>'));
   // The style's line numbers as the page's.
   const padded = '\n'.repeat(html.slice(0, html.indexOf('<style>')).split('\n').length - 1) + style;
-  let passed = 0;
-  let failed = 0;
-  const check = (name, problems, wanted) => {
-    if (problems.length > 0 === wanted) {
-      passed++;
-    } else {
-      failed++;
-      console.log(`FAIL ${name}${problems.length ? ':\n  ' + problems.join('\n  ') : ''}`);
-    }
-  };
+  const check = (name, problems, wanted) => expect(name, problems.length > 0 === wanted, problems);
   check('the page script uses only what its oldest browsers have', await scriptProblems(script, 'page.js'), false);
   check('the service worker uses only what its oldest browsers have',
     await scriptProblems(worker, 'service-worker.js'), false);
@@ -118,11 +110,6 @@ async function main() {
     'transcript.replaceChildren();'), 'page.js'), true);
   check('optional chaining put in is found', await scriptProblems(script + '\nwindow?.x;\n', 'page.js'), true);
   check('an unguarded clamp() is found', await styleProblems(style + '\nmain { font: clamp(16px, 4vw, 20px) / 1.5 monospace; }\n'), true);
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
 }
 
-main().catch((failure) => {
-  console.log(`FAIL ${failure.stack || failure}`);
-  process.exit(1);
-});
+main().then(() => finish(), finish);

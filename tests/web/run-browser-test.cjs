@@ -19,23 +19,12 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const axe = require('axe-core');
-const {launch, waitFor, copy, paste: pasteCopied, keystrokeTime} = require('./browsers.cjs');
+const {launch, waitFor, copy, paste: pasteCopied, pasteLines, text: shown, ended, keystrokeTime} =
+  require('./browsers.cjs');
 
 const [build, cpack, engine, executable] = process.argv.slice(2);
+const {expect, skip, finish} = require('./checks.cjs')(`${engine}: `);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-web-'));
-let passed = 0;
-let failed = 0;
-function expect(name, condition, detail) {
-  if (condition) {
-    passed++;
-  } else {
-    failed++;
-    console.log(`FAIL ${engine}: ${name}${detail === undefined ? '' : ': ' + JSON.stringify(detail)}`);
-  }
-}
-function skip(name, reason) {
-  console.log(`SKIPPED ${engine}: ${name}: ${reason}`);
-}
 const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
 
 // What a UTF-8 terminal shows: the prompt on a line of its own after an
@@ -47,30 +36,33 @@ function table(n) {
   for (let m = 1; m <= 9; m++) lines += `${n}*${m}=${String(n * m).padStart(2)}\n`;
   return lines;
 }
-// What the page shows, as a terminal's text: every finished line, and the
-// line the field stands on.
-const shown = () =>
-  Array.from(document.getElementById('transcript').children, (line) => line.textContent + '\n').join('') +
-  document.getElementById('partial').textContent;
 
-// The web zip, as a user unpacks it.
-execFileSync(cpack, ['-G', 'ZIP', '-B', path.join(work, 'zip')], {cwd: build, stdio: 'ignore'});
-const zip = fs.readdirSync(path.join(work, 'zip')).find((name) => /^times-table-.*-web\.zip$/.test(name));
-fs.mkdirSync(path.join(work, 'unpacked'));
-execFileSync(path.join(path.dirname(cpack), 'cmake'), ['-E', 'tar', 'xf', path.join(work, 'zip', zip)], {cwd: path.join(work, 'unpacked')});
-const site = path.join(work, 'unpacked', zip.replace(/\.zip$/, ''));
-const files = ['apple-touch-icon.png', 'icon-192.png', 'icon-512.png', 'index.html', 'manifest.webmanifest',
-  'service-worker.js'];
-expect('the zip holds the page, its manifest, service worker and icons', fs.existsSync(site) &&
-  JSON.stringify(fs.readdirSync(site).sort()) === JSON.stringify(files), fs.existsSync(site) && fs.readdirSync(site));
-const page = fs.readFileSync(path.join(site, 'index.html'));
-const gzipped = zlib.gzipSync(page, {level: 9}).length;
-expect('the page is at most 256 KiB, 96 KiB gzipped', page.length <= 256 * 1024 && gzipped <= 96 * 1024,
-  `${page.length} bytes, ${gzipped} gzipped`);
+// The web zip, as a user unpacks it: made and checked once, by the run for
+// ENGINE zip, into the build folder, where every engine's run opens it.
+const unpacked = path.join(build, 'web-zip');
+if (engine === 'zip') {
+  fs.rmSync(unpacked, {recursive: true, force: true});
+  execFileSync(cpack, ['-G', 'ZIP', '-B', path.join(work, 'zip')], {cwd: build, stdio: 'ignore'});
+  const zip = fs.readdirSync(path.join(work, 'zip')).find((name) => /^times-table-.*-web\.zip$/.test(name));
+  fs.mkdirSync(unpacked);
+  execFileSync(path.join(path.dirname(cpack), 'cmake'), ['-E', 'tar', 'xf', path.join(work, 'zip', zip)], {cwd: unpacked});
+}
+const site = path.join(unpacked, (fs.existsSync(unpacked) && fs.readdirSync(unpacked)[0]) || 'not made');
+if (engine === 'zip') {
+  const files = ['apple-touch-icon.png', 'icon-192.png', 'icon-512.png', 'index.html', 'manifest.webmanifest',
+    'service-worker.js'];
+  expect('the zip holds the page, its manifest, service worker and icons', fs.existsSync(site) &&
+    JSON.stringify(fs.readdirSync(site).sort()) === JSON.stringify(files), fs.existsSync(site) && fs.readdirSync(site));
+  const page = fs.readFileSync(path.join(site, 'index.html'));
+  const gzipped = zlib.gzipSync(page, {level: 9}).length;
+  expect('the page is at most 256 KiB, 96 KiB gzipped', page.length <= 256 * 1024 && gzipped <= 96 * 1024,
+    `${page.length} bytes, ${gzipped} gzipped`);
+}
 
 // A web server of the test's own for a folder, as hosts differ: with
-// Cache-Control: max-age=600 (GitHub Pages), or refusing a folder's address
-// (S3 with no index document, IIS with no default document).
+// Cache-Control: max-age=600 (GitHub Pages), refusing a folder's address
+// (S3 with no index document, IIS with no default document), or sending
+// index.html on to its folder (hosts of clean addresses).
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
   '.webmanifest': 'application/manifest+json'};
 function serve(host) {
@@ -78,6 +70,10 @@ function serve(host) {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (name.endsWith('/') && host.refuseFolders) {
       response.writeHead(403).end('forbidden');
+      return;
+    }
+    if (name.endsWith('/index.html') && host.redirectIndex) {
+      response.writeHead(308, {Location: './'}).end();
       return;
     }
     const file = path.join(host.folder, path.normalize(name.replace(/\/$/, '/index.html')));
@@ -112,10 +108,12 @@ async function main() {
     await offline(browser);
     await noFolderIndex(browser);
     await newVersion(browser);
+    await sharedHost(browser);
   } finally {
     await browser.close();
   }
   if (engine === 'chromium') await withoutJit();
+  else if (engine === 'chromium70') skip('with --js-flags=--jitless', 'V8 has the flag from Chromium 74 on');
 }
 
 // Opens url and checks that it shows the prompt with the field focused.
@@ -131,18 +129,14 @@ async function open(browser, name, url, view) {
   return tab;
 }
 
+// Waits up to 10 s for the page to show the text expected.
 async function shows(tab, name, expected) {
-  const text = await waitFor(tab, 10000, (wanted, script) => {
-    const text = new Function(`return (${script})()`)();
-    return text === wanted ? true : null;
-  }, expected, shown.toString());
-  if (text) {
-    passed++;
-  } else {
-    const now = await tab.evaluate((script) => new Function(`return (${script})()`)(), shown.toString());
-    const tail = (t) => t.split('\n').slice(-4).join('\n');
-    expect(name, false, `ends ${JSON.stringify(tail(now))}, not ${JSON.stringify(tail(expected))}`);
+  let now;
+  for (const until = Date.now() + 10000; (now = await shown(tab).catch(String)) !== expected && Date.now() < until;) {
+    await sleep(50);
   }
+  const tail = (t) => t.split('\n').slice(-4).join('\n');
+  expect(name, now === expected, `ends ${JSON.stringify(tail(now))}, not ${JSON.stringify(tail(expected))}`);
 }
 
 async function enter(tab, keys) {
@@ -155,7 +149,11 @@ async function noErrors(tab, name) {
   else expect(`${name}: no error logged`, tab.errors.length === 0, tab.errors);
 }
 
-async function violations(tab) {
+async function accessible(tab, name) {
+  if (engine === 'chromium70') {
+    skip(`${name}: axe-core finds no violation`, 'axe-core 4 crashes Chromium 70');
+    return;
+  }
   if (!(await tab.evaluate(() => 'axe' in window))) {
     await tab.evaluate((source) => {
       const script = document.createElement('script');
@@ -163,7 +161,8 @@ async function violations(tab) {
       document.head.appendChild(script);
     }, axe.source);
   }
-  return tab.evaluate(async () => (await window.axe.run()).violations.map((found) => found.id));
+  const found = await tab.evaluate(async () => (await window.axe.run()).violations.map((violation) => violation.id));
+  expect(`${name}: axe-core finds no violation`, found.length === 0, found);
 }
 
 async function paste(tab, text) {
@@ -173,8 +172,7 @@ async function paste(tab, text) {
 
 async function session(browser, name, url, view) {
   const tab = await open(browser, name, url, view);
-  const found = await violations(tab);
-  expect(`${name}: axe-core finds no violation`, found.length === 0, found);
+  await accessible(tab, name);
   const field = await tab.evaluate(() => {
     const input = document.getElementById('line');
     return {
@@ -220,19 +218,18 @@ async function session(browser, name, url, view) {
   await tab.press('KeyD', 'Control');
   text += error + prompt;
   await shows(tab, `${name}: Ctrl+D on an empty line`, text);
-  await waitFor(tab, 5000, () => !document.getElementById('ended').hidden);
+  await ended(tab);
   await sleep(200);
   expect(`${name}: at the end nothing is added, the field takes no input, the button has the focus`,
-    await tab.evaluate((wanted, script) => new Function(`return (${script})()`)() === wanted &&
-      document.getElementById('line').disabled && document.activeElement.id === 'restart', text, shown.toString()));
-  const atEnd = await violations(tab);
-  expect(`${name}: axe-core finds no violation at the end`, atEnd.length === 0, atEnd);
+    (await shown(tab)) === text &&
+      (await tab.evaluate(() => document.getElementById('line').disabled && document.activeElement.id === 'restart')));
+  await accessible(tab, `${name}, at the end`);
 
   await tab.tap('#restart');
   await shows(tab, `${name}: the button starts the program again`, prompt);
   expect(`${name}: the field has the focus again`, await tab.evaluate(() => document.activeElement.id === 'line'));
   await enter(tab, '0');
-  await waitFor(tab, 5000, () => !document.getElementById('ended').hidden);
+  await ended(tab);
   await shows(tab, `${name}: 0 ends it`, prompt + '0\n');
   await noErrors(tab, name);
   await tab.close();
@@ -242,7 +239,7 @@ async function session(browser, name, url, view) {
 async function hangulFont(tab, name) {
   const devtools = await tab.devtools();
   if (!devtools) {
-    skip(`${name}: a Korean font draws the Hangul`, 'only Chromium says which font drew a glyph');
+    skip(`${name}: a Korean font the page names draws the Hangul`, 'only Chromium says which font drew a glyph');
     return;
   }
   await devtools.send('DOM.enable');
@@ -250,8 +247,11 @@ async function hangulFont(tab, name) {
   const {root} = await devtools.send('DOM.getDocument');
   const {nodeId} = await devtools.send('DOM.querySelector', {nodeId: root.nodeId, selector: '#transcript div'});
   const {fonts} = await devtools.send('CSS.getPlatformFontsForNode', {nodeId});
-  expect(`${name}: a Korean font draws the Hangul`, fonts.some((font) => /nanum/i.test(font.familyName) &&
-    font.glyphCount > 0), JSON.stringify(fonts));
+  // The system's fallback would draw it too: the font must be one the page names.
+  const named = await tab.evaluate(() => getComputedStyle(document.querySelector('#transcript div')).fontFamily
+    .toLowerCase().split(',').map((family) => family.trim().replace(/^"|"$/g, '')));
+  expect(`${name}: a Korean font the page names draws the Hangul`, fonts.some((font) => font.glyphCount > 0 &&
+    /nanum/i.test(font.familyName) && named.includes(font.familyName.toLowerCase())), JSON.stringify(fonts));
   await devtools.detach();
 }
 
@@ -308,7 +308,7 @@ async function onAPhone(browser, url) {
     expect(`${name}: no horizontal scrolling at ${width} pixels`, scroll[0] <= scroll[1], scroll);
   }
   await enter(tab, '0');
-  await waitFor(tab, 5000, () => !document.getElementById('ended').hidden);
+  await ended(tab);
   const restart = await tab.evaluate(() => {
     const box = document.getElementById('restart').getBoundingClientRect();
     return [Math.round(box.width), Math.round(box.height)];
@@ -322,28 +322,18 @@ async function onAPhone(browser, url) {
 // A paste of many lines: every one answered, in order, and the page drawing
 // all the while (the longest time between two frames).
 async function practise(tab, count) {
-  const numbers = Array.from({length: count}, (_, i) => (i % 9) + 1);
-  await copy(tab, numbers.join('\n') + '\n');
-  await sleep(300);
-  await tab.evaluate(() => {
+  const {numbers, done} = await pasteLines(tab, count, () => tab.evaluate(() => {
     window.longestFrame = 0;
     let last = performance.now();
     (function frame(now) {
       window.longestFrame = Math.max(window.longestFrame, now - last);
       last = now;
-      if (!window.practised) requestAnimationFrame(frame);
+      if (document.getElementById('transcript').children.length < window.blocks) requestAnimationFrame(frame);
     })(last);
-  });
-  await pasteCopied(tab);
-  const done = await waitFor(tab, 120000, (blocks) => {
-    window.practised = document.getElementById('transcript').children.length >= blocks;
-    return window.practised;
-  }, count + 2);
+  }));
   let text = prompt + numbers.join('\n') + '\n';
   for (const n of numbers) text += table(n) + prompt;
-  const same = await tab.evaluate((wanted, script) => new Function(`return (${script})()`)() === wanted, text,
-    shown.toString());
-  return {answered: Boolean(done) && same, longestFrame: await tab.evaluate(() => window.longestFrame)};
+  return {answered: done && (await shown(tab)) === text, longestFrame: await tab.evaluate(() => window.longestFrame)};
 }
 
 async function longPractice(browser, url) {
@@ -430,11 +420,11 @@ async function installed(tab) {
   return waitFor(tab, 20000, () => navigator.serviceWorker && navigator.serviceWorker.controller !== null);
 }
 
-// After one visit from the server, the page opens with the server gone,
-// and Chromium finds it installable.
+// After one visit from a server that sends index.html on to ./, the page
+// opens again, and with the server gone; Chromium finds it installable.
 async function offline(browser) {
   const name = 'from a web server';
-  const host = await serve({folder: site});
+  const host = await serve({folder: site, redirectIndex: true});
   const tab = await open(browser, name, host.origin, desktop);
   if (!(await installed(tab))) {
     expect(`${name}: the service worker takes the page`, false);
@@ -442,16 +432,19 @@ async function offline(browser) {
     await host.stop();
     return;
   }
-  const devtools = await tab.devtools();
+  const devtools = engine === 'chromium' && (await tab.devtools());
   if (devtools) {
     const {installabilityErrors} = await devtools.send('Page.getInstallabilityErrors');
     expect(`${name}: Chromium reports no installability error`, installabilityErrors.length === 0,
       JSON.stringify(installabilityErrors));
   } else {
-    skip(`${name}: installable`, 'only Chromium reports what keeps a page from being installed');
+    skip(`${name}: installable`, engine === 'chromium70' ? 'the protocol of Chromium 70 has no installability report'
+      : 'only Chromium reports what keeps a page from being installed');
   }
+  await tab.reload();
+  await shows(tab, `${name}, reloaded: the prompt`, prompt);
   await enter(tab, '8');
-  await shows(tab, `${name}: 8, Enter`, prompt + '8\n' + table(8) + prompt);
+  await shows(tab, `${name}, reloaded: 8, Enter`, prompt + '8\n' + table(8) + prompt);
   await noErrors(tab, name);
 
   await host.stop();
@@ -488,22 +481,28 @@ async function noFolderIndex(browser) {
   await tab.close();
 }
 
+// The next version of the page, in a folder of its own, and what it shows.
+const marker = '<!-- the next version -->';
+const isNext = (wanted) => document.documentElement.outerHTML.includes(wanted);
+function nextVersion() {
+  const next = path.join(work, 'next');
+  if (fs.existsSync(next)) return next;
+  fs.cpSync(site, next, {recursive: true});
+  fs.writeFileSync(path.join(next, 'index.html'),
+    fs.readFileSync(path.join(next, 'index.html'), 'utf8').replace('<title>', marker + '<title>'));
+  const worker = fs.readFileSync(path.join(next, 'service-worker.js'), 'utf8');
+  fs.writeFileSync(path.join(next, 'service-worker.js'), worker.replace(/'(\w{16})'/, "'$1next'"));
+  return next;
+}
+
 // A new version published on a host that lets browsers keep files for ten
 // minutes shows by the second visit, every file of it.
 async function newVersion(browser) {
   const name = 'a new version on a host with max-age=600';
-  const next = path.join(work, 'next');
-  fs.cpSync(site, next, {recursive: true});
-  const marker = '<!-- the next version -->';
-  fs.writeFileSync(path.join(next, 'index.html'),
-    fs.readFileSync(path.join(next, 'index.html'), 'utf8').replace('<title>', marker + '<title>'));
-  const worker = fs.readFileSync(path.join(next, 'service-worker.js'), 'utf8');
-  fs.writeFileSync(path.join(next, 'service-worker.js'), worker.replace(/times-table-(\w+)/, 'times-table-$1next'));
   const host = await serve({folder: site, maxAge: 600});
   const tab = await open(browser, name, host.origin, desktop);
   expect(`${name}: the service worker takes the page`, await installed(tab));
-  host.folder = next;
-  const isNext = (wanted) => document.documentElement.outerHTML.includes(wanted);
+  host.folder = nextVersion();
   await tab.goto(host.origin);
   await shows(tab, `${name}: the first visit after it is published`, prompt);
   await waitFor(tab, 20000, () => caches.keys().then((names) => names.length === 1 && /next$/.test(names[0])));
@@ -519,13 +518,36 @@ async function newVersion(browser) {
   await host.stop();
 }
 
-main()
-  .catch((failure) => {
-    console.log(`FAIL ${engine}: ${failure.stack || failure}`);
-    failed++;
-  })
-  .finally(() => {
-    fs.rmSync(work, {recursive: true, force: true});
-    console.log(`${passed} passed, ${failed} failed`);
-    process.exit(failed === 0 ? 0 : 1);
-  });
+// A host of many applications, one a folder, two of them copies of the page
+// of two versions: each copy's worker keeps to its own store, and both open
+// with the server gone.
+async function sharedHost(browser) {
+  const name = 'two versions in two folders of a shared host';
+  const root = path.join(work, 'host');
+  fs.cpSync(site, path.join(root, 'one'), {recursive: true});
+  fs.cpSync(nextVersion(), path.join(root, 'two'), {recursive: true});
+  const host = await serve({folder: root});
+  const tab = await browser.open(host.origin + 'other/', desktop);
+  await tab.evaluate(() => caches.open('other-app'));
+  for (const folder of ['one/', 'two/']) {
+    await tab.goto(host.origin + folder);
+    expect(`${name}: the service worker of ${folder} takes the page`, await installed(tab));
+  }
+  const names = await tab.evaluate(() => caches.keys());
+  expect(`${name}: another application's store and each copy's are kept`, names.length === 3 &&
+    names.includes('other-app'), names);
+  await host.stop();
+  await tab.offline(true);
+  for (const [folder, next] of [['one/', false], ['two/', true]]) {
+    await tab.goto(host.origin + folder);
+    await shows(tab, `${name}, with the server gone: ${folder} opens`, prompt);
+    expect(`${name}, with the server gone: ${folder} is its own version`, (await tab.evaluate(isNext, marker)) === next);
+  }
+  await tab.offline(false);
+  await tab.close();
+}
+
+(engine === 'zip' ? Promise.resolve() : main()).then(() => undefined, (failure) => failure).then((failure) => {
+  fs.rmSync(work, {recursive: true, force: true});
+  finish(failure);
+});

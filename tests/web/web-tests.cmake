@@ -1,8 +1,8 @@
 # The web build's tests, from tests/CMakeLists.txt: its Node.js form end to
-# end, on the cases every build answers in UTF-8; its page in Chromium,
-# Firefox and WebKitGTK (Safari's engine); its scripts and styles against
-# the oldest browsers it is for; its HTML in the Nu Html Checker. The unit
-# tests run on the native builds, of the same sources.
+# end, on the cases every build answers in UTF-8; its page in Chromium 70
+# and today's, Firefox and WebKitGTK (Safari's engine); its scripts and
+# styles against the oldest browsers it is for; its HTML in the Nu Html
+# Checker. The unit tests run on the native builds, of the same sources.
 find_program(BASH bash REQUIRED)
 find_program(NODE node REQUIRED)
 set(e2e_dir ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
@@ -43,6 +43,13 @@ find_program(XVFB_RUN xvfb-run)
 file(GLOB mini_browser /usr/lib/*/webkit2gtk-4.*/MiniBrowser /usr/libexec/webkit2gtk-4.*/MiniBrowser)
 set(browser_test ${with_packages} ${CMAKE_CURRENT_SOURCE_DIR}/web/run-browser-test.cjs ${CMAKE_BINARY_DIR}
                  ${CMAKE_CPACK_COMMAND})
+# The web zip, unpacked into the build folder for every engine's run.
+add_test(NAME web.zip COMMAND ${browser_test} zip)
+set_tests_properties(web.zip PROPERTIES FIXTURES_SETUP web-zip FIXTURES_REQUIRED web-packages)
+# Chromium 70, the oldest the page is for, comes in an npm package; its
+# shared libraries are those of Debian's chromium.
+add_test(NAME web.chromium70 COMMAND ${browser_test} chromium70
+                                     ${npm_prefix}/node_modules/chrome-aws-lambda/bin/chromium-70.0.3508.0.br)
 if(CHROMIUM)
   add_test(NAME web.chromium COMMAND ${browser_test} chromium ${CHROMIUM})
 else()
@@ -60,5 +67,7 @@ else()
   add_test(NAME web.webkit COMMAND ${missing} "WebKitWebDriver, MiniBrowser or xvfb-run"
                                    "the page is not tried in WebKit")
 endif()
-set(web_tests web.compatible web.valid-html web.chromium web.firefox web.webkit)
+set(web_tests web.compatible web.valid-html web.chromium70 web.chromium web.firefox web.webkit)
 set_tests_properties(${web_tests} PROPERTIES FIXTURES_REQUIRED web-packages SKIP_RETURN_CODE 77 TIMEOUT 600)
+set_tests_properties(web.chromium70 web.chromium web.firefox web.webkit PROPERTIES FIXTURES_REQUIRED
+                                                                              "web-packages;web-zip")
