@@ -3,8 +3,8 @@
 # their SHA256SUMS: every package must come out byte for byte the same
 # whoever builds it, wherever, and from the source tarball as from git.
 #
-#   1. in a copy of this checkout, holding an untracked file too, which
-#      the source tarball must leave out;
+#   1. in a copy of this checkout, once refused while it holds an
+#      untracked file;
 #   2. in a copy in a folder of another name, as another user (nobody,
 #      where this runs as root) under umask 077;
 #   3. from the source tarball of the first, unpacked, with no history.
@@ -43,6 +43,13 @@ release() {  # FOLDER [COMMAND-PREFIX...]
 
 copy_checkout "$work/first"
 echo 'not part of any commit' >"$work/first/untracked-file"
+refused() {  # FOLDER FILE: tools/release refuses it, naming FILE, and makes nothing
+    local said
+    said=$(cd "$1" && tools/release 2>&1) && return 1
+    [[ $said == *"?? $2"* ]] && [ ! -e "$1/build" ] && [ ! -e "$1/dist" ]
+}
+expect "tools/release refuses a tree that is not its commit" refused "$work/first" untracked-file
+rm "$work/first/untracked-file"
 release "$work/first"
 
 copy_checkout "$work/second-release-elsewhere"
