@@ -81,11 +81,13 @@ else()
 
   if(TIMES_TABLE_STATIC)
     # A tarball for any Linux, which unpacks into /usr/local or ~/.local as
-    # it is: the program, its pages, and beside the READMEs and the licence
-    # the notices of the libraries linked into it.
+    # it is: the program, its pages, and beside the READMEs, the guides they
+    # link to and the licence the notices of the libraries linked into it.
     configure_file(packaging/linux/THIRD-PARTY-NOTICES.txt.in THIRD-PARTY-NOTICES.txt @ONLY)
     install(FILES README.md README.ko.md LICENSE ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
             DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES doc/packaging.md doc/performance.md doc/testing.md doc/web.md doc/windows.md
+            DESTINATION ${CMAKE_INSTALL_DOCDIR}/doc)
     set(CPACK_GENERATOR TGZ)
     set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-linux-${linux_architecture})
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

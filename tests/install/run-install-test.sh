@@ -80,6 +80,7 @@ tarball_files=(
     share/doc/times-table/README.ko.md
     share/doc/times-table/README.md
     share/doc/times-table/THIRD-PARTY-NOTICES.txt
+    share/doc/times-table/doc/{packaging,performance,testing,web,windows}.md
     share/man/ko/man1/times-table.1.gz
     share/man/man1/times-table.1.gz
 )
@@ -154,6 +155,15 @@ is_static_and_hardened() {
         [[ $headers == *GNU_RELRO* && $headers == *BIND_NOW* ]]
 }
 
+# Every link of the READMEs in FOLDER that is not to the web names a file
+# beside them.
+links_resolve() {  # FOLDER
+    local link
+    for link in $(cd "$1" && grep -oh '](\([^)#]*\)' README*.md | cut -c3-); do
+        [[ $link == *:* ]] || [ -e "$1/$link" ] || { echo "no $link beside the READMEs"; return 1; }
+    done
+}
+
 # lintian, where it is installed (it must be under CI): no error, no warning.
 lintian_is_content() {
     command -v lintian >/dev/null || { without lintian "the package"; return; }
@@ -202,8 +212,9 @@ case $what in
         tarball=$(ls "$work"/out/times-table-*-linux-*.tar.gz)
         mkdir "$work/prefix" && tar -xzf "$tarball" -C "$work/prefix"
         program=$work/prefix/bin/times-table
-        expect "the tarball holds the program, its pages, READMEs, licence and notices" \
+        expect "the tarball holds the program, its pages, READMEs, guides, licence and notices" \
             holds_exactly_the_files "$work/prefix" "${tarball_files[@]}"
+        expect "every link of its READMEs names a file it holds" links_resolve "$work/prefix/share/doc/times-table"
         expect "it holds files alone, owned by root, none writable but by root" \
             eval '[ -z "$(tar -tvzf "$tarball" | grep -Ev "^-r[-w][-x]r-[-x]r-[-x] (0/0|root/root) ")" ]'
         expect "the tarball is named for the program's machine" \
