@@ -1,7 +1,8 @@
 // The page's side of the program: its transcript shows what a terminal
 // would, and its text field is the terminal's line of input. The build puts
 // this after the module's code in the page. It keeps to what Safari 12,
-// Chrome 70, Firefox 68 and Samsung Internet 10 run (tests/web/compat.cjs).
+// Chrome 70, Edge 79, Firefox 68 and Samsung Internet 10.1 run
+// (tests/web/compat.cjs).
 'use strict';
 (function () {
   const transcript = document.getElementById('transcript');
@@ -269,7 +270,11 @@
       link.href = href;
       document.head.appendChild(link);
     }
-    if ('serviceWorker' in navigator) {
+    // Browsers give a service worker, and installing, only to a secure
+    // origin: over plain http from another machine the page only runs.
+    if (!window.isSecureContext) {
+      console.warn('times-table: not served over https: the page cannot be installed or kept for use offline');
+    } else if ('serviceWorker' in navigator) {
       navigator.serviceWorker
         .register('service-worker.js')
         .then((registration) => {

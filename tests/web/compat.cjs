@@ -19,11 +19,11 @@ const {ESLint} = require('eslint');
 const stylelint = require('stylelint');
 const {expect, finish} = require('./checks.cjs')('');
 
-const browsers = ['safari 12', 'ios_saf 12', 'chrome 70', 'firefox 68', 'samsung 10.1'];
+const browsers = ['safari 12', 'ios_saf 12', 'chrome 70', 'edge 79', 'firefox 68', 'samsung 10.1'];
 const [source, build] = process.argv.slice(2);
 
 // browserslist's names and versions as MDN's data has them.
-const mdnNames = {chrome: 'chrome', firefox: 'firefox', safari: 'safari', ios_saf: 'safari_ios',
+const mdnNames = {chrome: 'chrome', edge: 'edge', firefox: 'firefox', safari: 'safari', ios_saf: 'safari_ios',
   samsung: 'samsunginternet_android'};
 const targets = browserslist(browsers).map((target) => {
   const [name, version] = target.split(' ');
