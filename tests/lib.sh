@@ -11,12 +11,15 @@ fail() {  # NAME [REASON]
     failures=$((failures + 1))
 }
 
+# (COMMAND sees the caller's variables: this one's own have a name of its own.)
 expect() {  # NAME COMMAND...: passes where COMMAND succeeds; 77 is a check not tried
-    local name=$1 status
+    local expect_name=$1 expect_status
     shift
     "$@"
-    status=$?
-    if [ "$status" = 0 ]; then pass; elif [ "$status" = 77 ]; then untried=$((untried + 1)); else fail "$name"; fi
+    expect_status=$?
+    if [ "$expect_status" = 0 ]; then pass
+    elif [ "$expect_status" = 77 ]; then untried=$((untried + 1))
+    else fail "$expect_name"; fi
 }
 
 # True where a check may go untried for REASON; says so either way.

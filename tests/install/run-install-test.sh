@@ -155,9 +155,7 @@ is_static_and_hardened() {
         [[ $headers == *GNU_RELRO* && $headers == *BIND_NOW* ]]
 }
 
-# Every link of the READMEs in FOLDER that is not to the web names a file
-# beside them.
-links_resolve() {  # FOLDER
+links_resolve() {  # FOLDER: every link of its READMEs but to the web names a file there
     local link
     for link in $(cd "$1" && grep -oh '](\([^)#]*\)' README*.md | cut -c3-); do
         [[ $link == *:* ]] || [ -e "$1/$link" ] || { echo "no $link beside the READMEs"; return 1; }

@@ -1,8 +1,7 @@
 // The browser engines the page is tried in, behind the few calls that the
 // browser test and bench/web.cjs make: Chromium and Firefox through
-// puppeteer-core (the DevTools protocol, WebDriver BiDi), Chromium 70, the
-// oldest Chromium the page is for, through the puppeteer-core of its day
-// (1.7.0, whose protocol it speaks), and WebKitGTK's
+// puppeteer-core (the DevTools protocol, WebDriver BiDi), Chromium 70 through
+// puppeteer-core 1.7.0, of its day, and WebKitGTK's
 // MiniBrowser, Safari's engine, through selenium-webdriver and
 // WebKitWebDriver, on an X display (xvfb-run). Each starts in a folder of
 // its own, which is its profile and its home, with none of its own traffic,
@@ -16,10 +15,9 @@ const zlib = require('zlib');
 
 const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
 
-// launch(ENGINE, EXECUTABLE, FOLDER, {args}): ENGINE is chromium,
-// chromium70, firefox or webkit; EXECUTABLE is chromium, firefox-esr, for
-// chromium70 the brotli-packed program of the chrome-aws-lambda package,
-// which is unpacked into FOLDER, or for webkit "WEBKITWEBDRIVER:MINIBROWSER".
+// launch(ENGINE, EXECUTABLE, FOLDER, {args}): EXECUTABLE is chromium,
+// firefox-esr, a brotli-packed Chromium 70 (chrome-aws-lambda's, unpacked
+// into FOLDER), or for webkit "WEBKITWEBDRIVER:MINIBROWSER".
 exports.launch = function (engine, executable, folder, options = {}) {
   fs.mkdirSync(path.join(folder, 'home'), {recursive: true});
   if (engine === 'webkit') return webkit(executable, folder);
@@ -276,9 +274,8 @@ exports.copy = async function (tab, text) {
 // a script carries no text in Firefox.
 exports.paste = (tab) => tab.press('KeyV', 'Control');
 
-// Pastes count lines, the numbers 1 to 9 over and over, calling beforePaste
-// just before, and waits up to 5 minutes for the page to answer them all
-// (window.blocks, the blocks it then shows): {numbers, done}.
+// Pastes count lines of the numbers 1 to 9, calling beforePaste just before,
+// and waits up to 5 minutes for all answers (window.blocks): {numbers, done}.
 exports.pasteLines = async function (tab, count, beforePaste = () => {}) {
   const numbers = Array.from({length: count}, (_, i) => (i % 9) + 1);
   await exports.copy(tab, numbers.join('\n') + '\n');
@@ -291,8 +288,7 @@ exports.pasteLines = async function (tab, count, beforePaste = () => {}) {
   return {numbers, done: Boolean(done)};
 };
 
-// What the page shows, as a terminal's text: every finished line, and the
-// line the field stands on.
+// What the page shows as a terminal's text: its finished lines, the field's.
 exports.text = (tab) => tab.evaluate(() =>
   Array.from(document.getElementById('transcript').children, (line) => line.textContent + '\n').join('') +
   document.getElementById('partial').textContent);

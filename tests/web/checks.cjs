@@ -1,30 +1,22 @@
-// Counting a Node.js test's checks, as tests/lib.sh does the shell drivers':
-// a FAIL or SKIPPED line for each check that fails or is not made, and the
-// closing line the test runners read.
-//
-//   const {expect, skip, finish} = require('./checks.cjs')(PREFIX);
+// Counts a Node.js test's checks as tests/lib.sh counts the shell drivers':
+// a line for each that fails or is skipped, and the closing line runners read.
 'use strict';
-module.exports = function (prefix) {
-  let passed = 0;
-  let failed = 0;
+module.exports = (prefix) => {
+  const count = {passed: 0, failed: 0, skipped: 0};
+  const expect = (name, condition, detail) => {
+    count[condition ? 'passed' : 'failed']++;
+    if (!condition) console.log(`FAIL ${prefix}${name}${detail === undefined ? '' : ': ' + JSON.stringify(detail)}`);
+  };
   return {
-    expect(name, condition, detail) {
-      if (condition) {
-        passed++;
-      } else {
-        failed++;
-        console.log(`FAIL ${prefix}${name}${detail === undefined ? '' : ': ' + JSON.stringify(detail)}`);
-      }
+    expect,
+    skip(name, reason) {
+      count.skipped++;
+      console.log(`SKIPPED ${prefix}${name}: ${reason}`);
     },
-    skip: (name, reason) => console.log(`SKIPPED ${prefix}${name}: ${reason}`),
-    // Ends the test: the failure that stopped it, if any, counted as one.
-    finish(failure) {
-      if (failure) {
-        console.log(`FAIL ${prefix}${failure.stack || failure}`);
-        failed++;
-      }
-      console.log(`${passed} passed, ${failed} failed`);
-      process.exit(failed === 0 ? 0 : 1);
+    finish(failure) { // the failure that stopped the test, if any, is one more
+      if (failure) expect(failure.stack || String(failure), false);
+      console.log(`${count.passed} passed, ${count.failed} failed` + (count.skipped ? `, ${count.skipped} skipped` : ''));
+      process.exit(count.failed === 0 ? 0 : 1);
     },
   };
 };

@@ -43,11 +43,10 @@ find_program(XVFB_RUN xvfb-run)
 file(GLOB mini_browser /usr/lib/*/webkit2gtk-4.*/MiniBrowser /usr/libexec/webkit2gtk-4.*/MiniBrowser)
 set(browser_test ${with_packages} ${CMAKE_CURRENT_SOURCE_DIR}/web/run-browser-test.cjs ${CMAKE_BINARY_DIR}
                  ${CMAKE_CPACK_COMMAND})
-# The web zip, unpacked into the build folder for every engine's run.
+# The web zip, unpacked for every engine's run; Chromium 70, the oldest the
+# page is for, from an npm package (its libraries are Debian's chromium's).
 add_test(NAME web.zip COMMAND ${browser_test} zip)
 set_tests_properties(web.zip PROPERTIES FIXTURES_SETUP web-zip FIXTURES_REQUIRED web-packages)
-# Chromium 70, the oldest the page is for, comes in an npm package; its
-# shared libraries are those of Debian's chromium.
 add_test(NAME web.chromium70 COMMAND ${browser_test} chromium70
                                      ${npm_prefix}/node_modules/chrome-aws-lambda/bin/chromium-70.0.3508.0.br)
 if(CHROMIUM)
