@@ -17,9 +17,7 @@ expect() {  # NAME COMMAND...: passes where COMMAND succeeds; 77 is a check not 
     shift
     "$@"
     expect_status=$?
-    if [ "$expect_status" = 0 ]; then pass
-    elif [ "$expect_status" = 77 ]; then untried=$((untried + 1))
-    else fail "$expect_name"; fi
+    case $expect_status in 0) pass ;; 77) untried=$((untried + 1)) ;; *) fail "$expect_name" ;; esac
 }
 
 # True where a check may go untried for REASON; says so either way.
@@ -44,7 +42,6 @@ skip_test() {  # REASON
 
 # The closing line the test runners read, and the status.
 finish() {
-    if [ "$untried" = 0 ]; then echo "$passed passed, $failures failed"
-    else echo "$passed passed, $failures failed, $untried skipped"; fi
+    echo "$passed passed, $failures failed$([ "$untried" = 0 ] || echo ", $untried skipped")"
     [ "$failures" = 0 ]
 }

@@ -67,6 +67,4 @@ else()
                                    "the page is not tried in WebKit")
 endif()
 set(web_tests web.compatible web.valid-html web.chromium70 web.chromium web.firefox web.webkit)
-set_tests_properties(${web_tests} PROPERTIES FIXTURES_REQUIRED web-packages SKIP_RETURN_CODE 77 TIMEOUT 600)
-set_tests_properties(web.chromium70 web.chromium web.firefox web.webkit PROPERTIES FIXTURES_REQUIRED
-                                                                              "web-packages;web-zip")
+set_tests_properties(${web_tests} PROPERTIES FIXTURES_REQUIRED "web-packages;web-zip" SKIP_RETURN_CODE 77 TIMEOUT 600)
