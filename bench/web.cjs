@@ -88,7 +88,9 @@ async function measure(engine, executable) {
     }
     const against = (times) => isNaN(median(times)) ? 'does not start|' :
       `${ms(median(times))} / ${ms(median(theirs))}|${(median(times) / median(theirs)).toFixed(2)}`;
-    console.log(`page in ${engine}, first prompt, against a static page|${against(ours)}|<= 2 (1.5)`);
+    // The goal is for today's engines; Chromium 70's figure is for knowing.
+    console.log(`page in ${engine}, first prompt, against a static page|${against(ours)}|` +
+      (engine === 'chromium70' ? '' : '<= 2 (1.5)'));
     console.log(`the same, compiled on the page's thread|${against(sync)}|`);
     const few = await keystroke(browser, 10);
     const many = await keystroke(browser, 10000);
