@@ -1,13 +1,13 @@
 // The web page's figures, for bench/run: its size; in each engine the time
 // from navigation to its first prompt against a static page that holds only
-// the prompt, opened alternately, and so for a copy of the page whose module
-// is compiled on the page's thread (which Chromium before 115 refuses, so
-// the page compiles it off the thread), and the time from a keystroke to the frame
+// the prompt, opened alternately, and so for a copy of the page that leaves
+// the compile to emscripten, always off the page's thread (the page compiles
+// on it where the engine allows), and the time from a keystroke to the frame
 // that shows it with 10 and with 10,000 answers on the page; in Chromium the
 // time to answer 1,000 numbers pasted as lines and as one line. Prints one
 // row a line: figure|measured|ratio|target.
 //
-//   node web.cjs PAGE SYNC-PAGE ROUNDS ENGINE=EXECUTABLE...    (browsers.cjs; NODE_PATH)
+//   node web.cjs PAGE ROUNDS ENGINE=EXECUTABLE...    (browsers.cjs; NODE_PATH)
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -15,12 +15,21 @@ const path = require('path');
 const zlib = require('zlib');
 const {launch, waitFor, pasteLines, keystrokeTime} = require('../tests/web/browsers.cjs');
 
-const [page, syncPage, rounds, ...engines] = process.argv.slice(2);
+const [page, rounds, ...engines] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'times-table-bench-'));
 const prompt = '1부터 9까지 정수 입력/몇단 :(0은 종료)';
 const yardstick = path.join(work, 'prompt.html');
 fs.writeFileSync(yardstick, `<!doctype html><html lang="ko"><meta charset="utf-8"><title>구구단</title>
 <pre>\n${prompt}\n</pre>`);
+// Copies of the page that note the first frame after the prompt is written:
+// the field may be drawn before it where the module comes later.
+const noted = (html) => html.replace('<div id="cursor">', `<script>new MutationObserver((_, observer) => {
+  observer.disconnect(); requestAnimationFrame(() => (window.promptFrame = performance.now()));
+}).observe(document.getElementById('transcript'), {childList: true});</script><div id="cursor">`);
+const ourPage = path.join(work, 'page.html');
+const offThread = path.join(work, 'off-thread.html');
+fs.writeFileSync(ourPage, noted(fs.readFileSync(page, 'utf8')));
+fs.writeFileSync(offThread, noted(fs.readFileSync(page, 'utf8')).replace('instantiateWasm:', 'notInstantiateWasm:'));
 
 const median = (values) => {
   const sorted = [...values].sort((a, b) => a - b);
@@ -30,13 +39,15 @@ const median = (values) => {
 const ms = (n) => `${n.toFixed(1)} ms`;
 
 // Milliseconds from navigation to the first frame that shows the prompt:
-// its first contentful paint, as each engine's performance timeline has it
-// (the page paints nothing before the prompt); NaN where it cannot start.
+// the first contentful paint, as each engine's performance timeline has it,
+// or the frame after the prompt is written where that comes later; NaN
+// where the page cannot start.
 async function firstPrompt(browser, url) {
   const tab = await browser.open(url);
   const painted = await waitFor(tab, 10000, () => {
     const [paint] = performance.getEntriesByName('first-contentful-paint');
-    return paint && paint.startTime;
+    const noting = document.getElementById('transcript') !== null;
+    return paint && (!noting || window.promptFrame) && Math.max(paint.startTime, window.promptFrame || 0);
   });
   const started = await tab.evaluate(() => !document.getElementById('failure') ||
     document.getElementById('failure').hidden);
@@ -79,19 +90,19 @@ async function keystroke(browser, count) {
 
 async function measure(engine, executable) {
   const browser = await launch(engine, executable, path.join(work, engine));
-  const [theirs, ours, sync] = [[], [], []];
+  const [theirs, ours, later] = [[], [], []];
   try {
     for (let round = 0; round < rounds; round++) {
       theirs.push(await firstPrompt(browser, 'file://' + yardstick));
-      ours.push(await firstPrompt(browser, 'file://' + page));
-      sync.push(await firstPrompt(browser, 'file://' + syncPage));
+      ours.push(await firstPrompt(browser, 'file://' + ourPage));
+      later.push(await firstPrompt(browser, 'file://' + offThread));
     }
     const against = (times) => isNaN(median(times)) ? 'does not start|' :
       `${ms(median(times))} / ${ms(median(theirs))}|${(median(times) / median(theirs)).toFixed(2)}`;
     // The goal is for today's engines; Chromium 70's figure is for knowing.
     console.log(`page in ${engine}, first prompt, against a static page|${against(ours)}|` +
       (engine === 'chromium70' ? '' : '<= 2 (1.5)'));
-    console.log(`the same, compiled on the page's thread|${against(sync)}|`);
+    console.log(`the same, always compiled off the page's thread|${against(later)}|`);
     const few = await keystroke(browser, 10);
     const many = await keystroke(browser, 10000);
     console.log(`page in ${engine}, keystroke to frame, 10 / 10,000 answers|${ms(few)} / ${ms(many)}|` +

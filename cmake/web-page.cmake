@@ -26,6 +26,14 @@ foreach(script module page_script)
   endif()
 endforeach()
 
+# The page compiles the module's WebAssembly itself, from the one data: URL
+# that holds it (page.js).
+string(REGEX MATCHALL "base64,[A-Za-z0-9+/]" binaries "${module}")
+list(LENGTH binaries binaries)
+if(NOT binaries EQUAL 1)
+  message(FATAL_ERROR "the module holds ${binaries} data: URLs of WebAssembly, not one, for page.js to compile")
+endif()
+
 # The icon's drawing as the page's own, in a data: URL: no file to fetch.
 file(READ ${SOURCE_DIR}/packaging/icons/times-table.svg icon)
 string(REGEX REPLACE "<\\?xml[^>]*>|<!--([^-]|-[^-])*-->" "" icon "${icon}")

@@ -1,11 +1,11 @@
 # The web build: times-table.js, one module that a page and Node.js both
 # load, and what cmake/web-page.cmake makes of it. Asyncify lets the one
 # read wait on a promise without blocking the page; the WebAssembly is inside
-# the module, as a page opened from a file may load nothing beside it. It is
-# compiled off the page's thread: Chromium before 115 refuses to compile a
-# module of over 4 KB on it, and the first prompt comes no later for it. The
-# oldest engines named are those the page is for, so that the module holds
-# nothing they cannot run. No file system (the program opens no file), and
+# the module, as a page opened from a file may load nothing beside it.
+# Compiled asynchronously, as Chromium before 115 refuses to compile a module
+# of over 4 KB on the page's thread; the page compiles it at once itself
+# where the engine allows (page.js). The oldest engines named are those the
+# page is for, so that the module holds nothing they cannot run. No file system (the program opens no file), and
 # 1 MiB of memory: two 64 KiB blocks and a stack.
 set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
 target_link_options(

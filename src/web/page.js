@@ -167,6 +167,37 @@
     };
   }
 
+  // The module's WebAssembly is compiled at once where the engine allows
+  // it, so that the prompt is on the first frame, and otherwise off the
+  // page's thread: Chromium before 115 refuses to compile or instantiate a
+  // module of over 4 KB on it. Its bytes are the data: URL in the module's
+  // script (the build makes sure there is one). A failure goes to refuse:
+  // the module would only log one.
+  function compiler(refuse) {
+    return (imports, receive) => {
+      try {
+        const url = /data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)/.exec(
+          document.getElementById('module').textContent,
+        );
+        const text = atob(url[1]);
+        const bytes = new Uint8Array(text.length);
+        for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+        let instance;
+        try {
+          instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+        } catch (error) {
+          if (!(error instanceof RangeError)) throw error;
+          WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance), refuse);
+          return {};
+        }
+        receive(instance);
+      } catch (error) {
+        refuse(error);
+      }
+      return {};
+    };
+  }
+
   function finish() {
     running = false;
     reader = null;
@@ -201,7 +232,10 @@
       fail(cannotRun, new Error('no WebAssembly in this browser'));
       return;
     }
-    new Promise((resolve) => resolve(createTimesTable({host: host()})))
+    let refuse;
+    const refused = new Promise((resolve, reject) => (refuse = reject));
+    new Promise((resolve) => resolve(Promise.race([createTimesTable({host: host(), instantiateWasm: compiler(refuse)}),
+      refused])))
       .then(
         (module) => {
           // main runs until its first read: the prompt is on the page when
