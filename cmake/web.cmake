@@ -5,13 +5,15 @@
 # Compiled asynchronously, as Chromium before 115 refuses to compile a module
 # of over 4 KB on the page's thread; the page compiles it at once itself
 # where the engine allows (page.js). The oldest engines named are those the
-# page is for, so that the module holds nothing they cannot run. No file system (the program opens no file), and
-# 1 MiB of memory: two 64 KiB blocks and a stack.
+# page is for, so that the module holds nothing they cannot run. No file
+# system (the program opens no file), and 1 MiB of memory: two 64 KiB blocks
+# and a stack.
 set(host_library ${PROJECT_SOURCE_DIR}/src/web/host.js)
 target_link_options(
   times-table PRIVATE -fexceptions -sASYNCIFY "-sASYNCIFY_IMPORTS=['times_table_host_read']" -sMODULARIZE
   -sEXPORT_NAME=createTimesTable -sENVIRONMENT=web,node -sSINGLE_FILE -sINVOKE_RUN=0 -sFILESYSTEM=0
-  -sMIN_CHROME_VERSION=70 -sMIN_FIREFOX_VERSION=68 -sMIN_SAFARI_VERSION=120000 -sMALLOC=emmalloc -sINITIAL_MEMORY=1MB -sTOTAL_STACK=64KB
+  -sMIN_CHROME_VERSION=70 -sMIN_FIREFOX_VERSION=68 -sMIN_SAFARI_VERSION=120000 -sMALLOC=emmalloc -sINITIAL_MEMORY=1MB
+  -sTOTAL_STACK=64KB
   "-sEXPORTED_FUNCTIONS=['_main']" "-sEXPORTED_RUNTIME_METHODS=['ccall']" --js-library ${host_library})
 set_property(TARGET times-table APPEND PROPERTY LINK_DEPENDS ${host_library})
 

@@ -234,8 +234,9 @@
     }
     let refuse;
     const refused = new Promise((resolve, reject) => (refuse = reject));
-    new Promise((resolve) => resolve(Promise.race([createTimesTable({host: host(), instantiateWasm: compiler(refuse)}),
-      refused])))
+    const options = {host: host(), instantiateWasm: compiler(refuse)};
+    const created = new Promise((resolve) => resolve(createTimesTable(options)));
+    Promise.race([created, refused])
       .then(
         (module) => {
           // main runs until its first read: the prompt is on the page when

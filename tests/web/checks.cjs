@@ -15,7 +15,8 @@ module.exports = (prefix) => {
     },
     finish(failure) { // the failure that stopped the test, if any, is one more
       if (failure) expect(failure.stack || String(failure), false);
-      console.log(`${count.passed} passed, ${count.failed} failed` + (count.skipped ? `, ${count.skipped} skipped` : ''));
+      const skipped = count.skipped ? `, ${count.skipped} skipped` : '';
+      console.log(`${count.passed} passed, ${count.failed} failed${skipped}`);
       process.exit(count.failed === 0 ? 0 : 1);
     },
   };

@@ -532,7 +532,8 @@ async function sharedHost(browser) {
   for (const [folder, next] of [['one/', false], ['two/', true]]) {
     await tab.goto(host.origin + folder);
     await shows(tab, `${name}, with the server gone: ${folder} opens`, prompt);
-    expect(`${name}, with the server gone: ${folder} is its own version`, (await tab.evaluate(isNext, marker)) === next);
+    const own = (await tab.evaluate(isNext, marker)) === next;
+    expect(`${name}, with the server gone: ${folder} is its own version`, own);
   }
   await tab.close();
 }
