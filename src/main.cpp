@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 
 #include "buffered_console.hpp"
 #include "io_error.hpp"
@@ -14,7 +15,8 @@ int main() {
         console.flush();
         return 0;
     } catch (const IoError& error) {
-        std::fprintf(stderr, "times-table: %s\n", error.what());
+        const std::string message = std::string("times-table: ") + error.what() + "\n";
+        std::fputs(message.c_str(), stderr);
         return 1;
     }
 }
