@@ -123,7 +123,7 @@ async function open(browser, name, url, view) {
     skip(`${name}: the field has the focus`, 'WebKitGTK gives no focus to a page in a frame as it loads');
     await tab.tap('#line');
   } else {
-    expect(`${name}: the field has the focus`, await tab.evaluate(() => document.activeElement.id === 'line'));
+    expect(`${name}: the field has the focus`, await waitFor(tab, 2000, () => document.activeElement.id === 'line'));
   }
   return tab;
 }
@@ -226,7 +226,7 @@ async function session(browser, name, url, view) {
 
   await tab.tap('#restart');
   await shows(tab, `${name}: the button starts the program again`, prompt);
-  expect(`${name}: the field has the focus again`, await tab.evaluate(() => document.activeElement.id === 'line'));
+  expect(`${name}: the field has the focus again`, await waitFor(tab, 2000, () => document.activeElement.id === 'line'));
   await enter(tab, '0');
   await ended(tab);
   await shows(tab, `${name}: 0 ends it`, prompt + '0\n');
@@ -446,7 +446,7 @@ async function offline(browser) {
   await tab.reload();
   await shows(tab, `${name}, reloaded with no network: the prompt`, prompt);
   expect(`${name}, reloaded with no network: the field has the focus`,
-    await tab.evaluate(() => document.activeElement.id === 'line'));
+    await waitFor(tab, 2000, () => document.activeElement.id === 'line'));
   await enter(tab, '6');
   await shows(tab, `${name}, reloaded with no network: 6, Enter`, prompt + '6\n' + table(6) + prompt);
   await tab.close();
