@@ -7,17 +7,25 @@
 #                           manifest, service worker and icons: the web zip
 #   times-table-node.js     the module at the command line, in Node.js
 #
-#   cmake -DSOURCE_DIR=... -DMODULE=... -DOUTPUT_DIR=... -P web-page.cmake
+#   cmake -DSOURCE_DIR=... -DMODULE=... -DOUTPUT_DIR=... -DTERSER=... -DNODE_MODULES=... -P web-page.cmake
 cmake_minimum_required(VERSION 3.25)  # for its policies: "@MODULE@" is plain text
-foreach(variable SOURCE_DIR MODULE OUTPUT_DIR)
+foreach(variable SOURCE_DIR MODULE OUTPUT_DIR TERSER NODE_MODULES)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "web-page.cmake needs -D${variable}=...")
   endif()
 endforeach()
 set(web ${SOURCE_DIR}/src/web)
 
-file(READ ${MODULE} module)
-file(READ ${web}/page.js page_script)
+# The module and the page's script as the page holds them, minified: in
+# WebKit, reading their comments, spaces and long names is a good part of
+# the page's start.
+function(read_minified variable file)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=${NODE_MODULES} ${TERSER} ${file} --compress --mangle
+                  OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+read_minified(module ${MODULE})
+read_minified(page_script ${web}/page.js)
 # A script inside the page ends at the first "</script", wherever it is.
 foreach(script module page_script)
   string(TOLOWER "${${script}}" lower)

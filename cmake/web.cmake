@@ -37,6 +37,11 @@ if(NOT NODE_MODULES)
   message(FATAL_ERROR "acorn for Node.js is not installed (node-acorn on Debian: tools/install-dependencies)")
 endif()
 set_property(TARGET times-table PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=${NODE_MODULES}")
+# The page's scripts are minified with Debian's terser, which needs the same.
+find_program(TERSER terser)
+if(NOT TERSER)
+  message(FATAL_ERROR "terser is not installed (tools/install-dependencies)")
+endif()
 
 set(web_sources page.js page.html.in node.js service-worker.js.in manifest.webmanifest.in)
 list(TRANSFORM web_sources PREPEND ${PROJECT_SOURCE_DIR}/src/web/)
@@ -44,7 +49,8 @@ file(GLOB web_icons ${PROJECT_SOURCE_DIR}/packaging/icons/web/*.png)
 add_custom_command(
   OUTPUT times-table.html times-table-node.js site/index.html
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DMODULE=$<TARGET_FILE:times-table>
-          -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
+          -DOUTPUT_DIR=${CMAKE_CURRENT_BINARY_DIR} -DTERSER=${TERSER} -DNODE_MODULES=${NODE_MODULES} -P
+          ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
   DEPENDS times-table ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake ${web_sources} ${web_icons}
           ${PROJECT_SOURCE_DIR}/packaging/icons/times-table.svg
   VERBATIM)
