@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <string>
 
 #include "buffered_console.hpp"
 #include "io_error.hpp"
@@ -15,8 +14,7 @@ int main() {
         console.flush();
         return 0;
     } catch (const IoError& error) {
-        const std::string message = std::string("times-table: ") + error.what() + "\n";
-        std::fputs(message.c_str(), stderr);
+        std::fprintf(stderr, "times-table: %s\n", error.what());
         return 1;
     }
 }
